@@ -1,0 +1,164 @@
+#include "dictionary/DictionaryLoader.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Span = TermStore::Span;
+
+Span trimSpaces(const char* data, Span s)
+{
+    while (s.length > 0 && data[s.offset] == ' ') {
+        ++s.offset;
+        --s.length;
+    }
+    while (s.length > 0 && data[s.offset + s.length - 1] == ' ')
+        --s.length;
+    return s;
+}
+
+bool isBlank(const char* data, Span line)
+{
+    return std::all_of(data + line.offset, data + line.offset + line.length,
+                       [](char c) { return c == ' '; });
+}
+
+qsizetype findDot(const char* data, qsizetype from, qsizetype end)
+{
+    const void* hit = memchr(data + from, '.', size_t(end - from));
+    return hit ? static_cast<const char*>(hit) - data : -1;
+}
+
+void storeLine(TermStore& store, const char* data, Span line)
+{
+    const qsizetype end = line.offset + line.length;
+    const qsizetype dot = findDot(data, line.offset, end);
+    Span head{line.offset, (dot < 0 ? end : dot) - line.offset};
+
+    if (head.length > 2) {
+        // The final-n check looks at the untrimmed head: "term n" and "termn" both lose it.
+        if (data[head.offset + head.length - 1] == 'n')
+            --head.length;
+        store.append(line, trimSpaces(data, head));
+        return;
+    }
+    if (dot < 0) {
+        // A short head without a full stop is outside the format; keep its head as the term.
+        store.append(line, trimSpaces(data, head));
+        return;
+    }
+    const qsizetype secondEnd = findDot(data, dot + 1, end);
+    const Span second{dot + 1, (secondEnd < 0 ? end : secondEnd) - (dot + 1)};
+    const Span h = trimSpaces(data, head);
+    const Span s = trimSpaces(data, second);
+    QByteArray term;
+    term.reserve(h.length + 1 + s.length);
+    term.append(data + h.offset, h.length).append('.').append(data + s.offset, s.length);
+    store.appendComposed(line, term);
+}
+
+// Finds the next occurrence of one byte, remembering it until the scan has passed it, so that
+// looking for two kinds of line end costs one memchr each per occurrence, not per line.
+class NextByte
+{
+public:
+    NextByte(const char* data, qsizetype size, char byte) : m_data(data), m_size(size), m_byte(byte)
+    {
+    }
+    qsizetype from(qsizetype pos)
+    {
+        if (m_next < pos) {
+            const void* hit = memchr(m_data + pos, m_byte, size_t(m_size - pos));
+            m_next = hit ? static_cast<const char*>(hit) - m_data : m_size;
+        }
+        return m_next;
+    }
+
+private:
+    const char* m_data;
+    qsizetype m_size;
+    char m_byte;
+    qsizetype m_next = -1;
+};
+
+void splitLines(TermStore& store)
+{
+    const QByteArrayView text = store.text();
+    const char* data = text.data();
+    const qsizetype size = text.size();
+    NextByte nextCr(data, size, '\r');
+    NextByte nextLf(data, size, '\n');
+    bool leadInPending = true;
+
+    qsizetype pos = 0;
+    while (pos < size) {
+        const qsizetype end = std::min(nextCr.from(pos), nextLf.from(pos));
+        Span line{pos, end - pos};
+        // CR LF is one terminator; a CR alone or an LF alone each end a line too.
+        pos = end + ((end + 1 < size && data[end] == '\r' && data[end + 1] == '\n') ? 2 : 1);
+
+        if (isBlank(data, line))
+            continue;
+        if (leadInPending) {
+            leadInPending = false;
+            const qsizetype cut = std::min<qsizetype>(2, line.length);
+            line.offset += cut;
+            line.length -= cut;
+            if (line.length == 0)
+                continue; // the lead-in stood on a line of its own
+        }
+        storeLine(store, data, line);
+    }
+}
+
+} // namespace
+
+TermStore DictionaryLoader::parse(QByteArrayView bytes)
+{
+    TermStore store;
+    memcpy(store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
+    store.setTextSize(bytes.size());
+    splitLines(store);
+    return store;
+}
+
+DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name)
+{
+    Result result;
+    TermStore& store = result.store;
+    // One byte of headroom lets the read that finds the end happen without growing the buffer.
+    qsizetype capacity = device.isSequential() ? (1 << 16) : device.size() + 1;
+    char* buffer = store.textBuffer(capacity);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == capacity) {
+            capacity *= 2;
+            buffer = store.textBuffer(capacity);
+        }
+        const qint64 n = device.read(buffer + used, capacity - used);
+        if (n < 0) {
+            result.store = TermStore();
+            result.error = QStringLiteral("Cannot read %1: %2").arg(name, device.errorString());
+            return result;
+        }
+        if (n == 0)
+            break;
+        used += n;
+    }
+    store.setTextSize(used);
+    splitLines(store);
+    return result;
+}
+
+DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Result result;
+        result.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return result;
+    }
+    return loadDevice(file, path);
+}
