@@ -17,8 +17,7 @@ size_t roundUp(size_t n, size_t unit)
 } // namespace
 
 PageBuffer::PageBuffer(PageBuffer&& other) noexcept
-    : m_data(std::exchange(other.m_data, nullptr)),
-      m_capacity(std::exchange(other.m_capacity, 0))
+    : m_data(std::exchange(other.m_data, nullptr)), m_capacity(std::exchange(other.m_capacity, 0))
 {
 }
 
@@ -40,9 +39,9 @@ void PageBuffer::grow(size_t capacity)
     if (capacity <= m_capacity)
         return;
     const size_t size = roundUp(capacity, capacity >= HugeFrom ? HugePage : SmallBlock);
-    void* block = m_data ? mremap(m_data, m_capacity, size, MREMAP_MAYMOVE)
-                         : mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                                -1, 0);
+    void* block =
+        m_data ? mremap(m_data, m_capacity, size, MREMAP_MAYMOVE)
+               : mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED)
         throw std::bad_alloc();
     if (size >= HugeFrom)

@@ -26,8 +26,7 @@ private:
 };
 
 // A growable array of plain values kept in a PageBuffer.
-template <typename T>
-class PageVector
+template <typename T> class PageVector
 {
 public:
     size_t size() const { return m_size; }

@@ -1,0 +1,39 @@
+#include "lookup/FilterPass.h"
+
+#include "dictionary/TermStore.h"
+#include "dictionary/TextRules.h"
+#include "dictionary/Windows1252.h"
+#include "lookup/LookupWindow.h"
+#include "lookup/PrefixTable.h"
+
+void FilterPass::run(Counters counters, LookupWindow& window, const TermStore& store,
+                     const PrefixTable& prefixes)
+{
+    counters.lastListIndex = -1;
+    const quint64 thisPass = ++counters.passCount;
+    const QString startingText = window.searchText();
+    const QString key = TextRules::lower(TextRules::trimSpaces(startingText));
+    window.clearRows();
+
+    // A key with a character outside the code page begins no stored term.
+    const std::optional<QByteArray> keyBytes = Windows1252::instance().encodeLowered(key);
+    if (!keyBytes) {
+        window.rowsFilled();
+        return;
+    }
+    const PrefixTable::Key prefixKey(*keyBytes);
+    const qsizetype count = store.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!prefixes.startsWith(i, prefixKey))
+            continue;
+        window.appendRow(i);
+        if (i % 50 != 0)
+            continue;
+        window.pumpEvents();
+        // The text can change only while events run, so this is the one place to look at it.
+        // A newer pass that ran meanwhile has rebuilt the list, even for the same text.
+        if (counters.passCount != thisPass || window.searchText() != startingText)
+            return;
+    }
+    window.rowsFilled();
+}

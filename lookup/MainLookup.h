@@ -1,0 +1,40 @@
+#pragma once
+
+#include "lookup/PrefixTable.h"
+#include "lookup/TermIndex.h"
+
+#include <QString>
+#include <memory>
+
+class LookupWindow;
+class TermStore;
+
+// The main window's lookup procedures over one store: the filter pass, the selection follower,
+// GO and Copy Definition, with the state they share.
+class MainLookup
+{
+public:
+    static inline const QString EmptySearchPrompt =
+        QStringLiteral("Please enter some text first !");
+
+    MainLookup(const TermStore& store, LookupWindow& window);
+
+    void txtSearch_Change();
+    void Timer_Timer();
+    void go();
+    void copyDefinition();
+
+    // The list row whose entry the follower showed last; -1 after a filter pass.
+    qint32 LastListIndex = 0;
+
+private:
+    const TermIndex& index();
+    const PrefixTable& prefixes();
+
+    const TermStore& m_store;
+    LookupWindow& m_window;
+    quint64 m_passCount = 0;
+    // Built on first use, so that a large dictionary does not pay for them during start-up.
+    std::unique_ptr<TermIndex> m_index;
+    std::unique_ptr<PrefixTable> m_prefixes;
+};

@@ -1,0 +1,58 @@
+#include "lookup/PrefixTable.h"
+
+#include "dictionary/TermStore.h"
+#include "dictionary/Windows1252.h"
+
+#include <algorithm>
+
+namespace {
+
+quint32 packFirstFour(const char* lowered, qsizetype size)
+{
+    quint32 packed = 0;
+    for (qsizetype k = 0; k < std::min<qsizetype>(4, size); ++k)
+        packed |= quint32(uchar(lowered[k])) << (8 * k);
+    return packed;
+}
+
+} // namespace
+
+PrefixTable::Key::Key(QByteArray lowered) : bytes(std::move(lowered))
+{
+    const qsizetype head = std::min<qsizetype>(4, bytes.size());
+    packed = packFirstFour(bytes.constData(), head);
+    mask = head == 4 ? 0xFFFFFFFFu : (1u << (8 * head)) - 1;
+}
+
+PrefixTable::PrefixTable(const TermStore& store) : m_store(store)
+{
+    const Windows1252& codec = Windows1252::instance();
+    m_prefix.resize(size_t(store.size()));
+    m_length.resize(size_t(store.size()));
+    for (qsizetype i = 0; i < store.size(); ++i) {
+        const QByteArrayView term = store.termBytes(i);
+        char lowered[4] = {};
+        const qsizetype n = std::min<qsizetype>(4, term.size());
+        for (qsizetype k = 0; k < n; ++k)
+            lowered[k] = char(codec.lower(uchar(term[k])));
+        m_prefix[size_t(i)] = packFirstFour(lowered, n);
+        m_length[size_t(i)] = quint32(std::min<qsizetype>(term.size(), 0xFFFFFFFF));
+    }
+}
+
+bool PrefixTable::startsWith(qsizetype i, const Key& key) const
+{
+    const qsizetype keyLength = key.bytes.size();
+    if (qsizetype(m_length[size_t(i)]) < keyLength ||
+        (m_prefix[size_t(i)] & key.mask) != key.packed)
+        return false;
+    if (keyLength <= 4)
+        return true;
+    const Windows1252& codec = Windows1252::instance();
+    const QByteArrayView term = m_store.termBytes(i);
+    for (qsizetype k = 4; k < keyLength; ++k) {
+        if (codec.lower(uchar(term[k])) != uchar(key.bytes[k]))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+class TermStore;
+
+// The first four characters of every term, lower-cased once after the load, so that a filter
+// pass rejects almost every term with one integer comparison.
+class PrefixTable
+{
+public:
+    // A search key as lower-cased Windows-1252 bytes, with its first four packed like the table's.
+    struct Key
+    {
+        explicit Key(QByteArray lowered);
+        QByteArray bytes;
+        quint32 packed = 0;
+        quint32 mask = 0;
+    };
+
+    explicit PrefixTable(const TermStore& store);
+
+    bool startsWith(qsizetype i, const Key& key) const;
+
+private:
+    const TermStore& m_store;
+    std::vector<quint32> m_prefix;
+    std::vector<quint32> m_length;
+};
