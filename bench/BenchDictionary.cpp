@@ -8,9 +8,9 @@ namespace BenchDictionary {
 
 QByteArray generate(qsizetype entries)
 {
-    static const char* words[] = {"a",        "program", "that",    "stores",  "data",
-                                  "network",  "of",      "computers", "used",  "to",
-                                  "transfer", "files",   "between", "systems", "memory"};
+    static const char* words[] = {"a",        "program", "that",      "stores",  "data",
+                                  "network",  "of",      "computers", "used",    "to",
+                                  "transfer", "files",   "between",   "systems", "memory"};
     std::mt19937 rng(42);
     QByteArray out;
     out.reserve(entries * 104 + 2);

@@ -1,4 +1,5 @@
-// Loader speed and memory. Usage: bench_load generate <entries> <file> | bench_load load <file> <name>
+// Loader speed and memory. Usage: bench_load generate <entries> <file> | bench_load load <file>
+// <name>
 #include "BenchDictionary.h"
 #include "dictionary/Module1.h"
 

@@ -1,0 +1,46 @@
+#include "app/Form3.h"
+
+#include "ui/Labels.h"
+#include "ui/ShapeWidget.h"
+
+#include <QLabel>
+
+namespace {
+
+QFont namedFont(const char* family, double points, bool bold = false)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+Form3::Form3()
+    : PictureWindow(QStringLiteral(":/pictures/splash.jpg"), QSize(381, 266),
+                    QPalette().color(QPalette::Button), nullptr,
+                    Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Form3"));
+    const QColor buttonText = palette().color(QPalette::ButtonText);
+    Labels::create(this, "Label1", QStringLiteral(" by Ostrevan"), QRect(24, 64, 153, 25),
+                   namedFont("MS Sans Serif", 12), buttonText);
+    Labels::create(this, "Label2",
+                   QStringLiteral("A comprehensive dictionary of computer-related terms and "
+                                  "abbreviations."),
+                   QRect(24, 112, 329, 73), Labels::arial(14.25), buttonText, Qt::AlignHCenter,
+                   true);
+    Labels::create(this, "Label3", QStringLiteral("Including more than 10,000 terms !"),
+                   QRect(24, 232, 345, 25), Labels::arial(12, true), QColor(128, 0, 0),
+                   Qt::AlignHCenter);
+    auto* frame = new ShapeWidget(ShapeWidget::Kind::Rectangle, QColor(64, 64, 64), 3, this);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(1, 1, 379, 264);
+    auto* loading =
+        Labels::create(this, "Label4", QStringLiteral(" Loading ...."), QRect(112, 200, 153, 25),
+                       namedFont("Verdana", 14.25), QColor(128, 128, 128), Qt::AlignHCenter);
+    loading->raise();
+    centreOnScreen();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/PictureWindow.h"
+
+// The splash window, shown only while the dictionary loads.
+class Form3 : public PictureWindow
+{
+    Q_OBJECT
+
+public:
+    Form3();
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/ProgramEnd.h"
+#include "ui/WindowMoves.h"
+
+#include <QPointer>
+
+class Form1;
+class Form2;
+class Form3;
+class TermStore;
+
+// The program's three windows: each a single instance, created the first time it is used,
+// shown without an owner; unloading destroys it, and the next use creates it afresh.
+class Forms : public WindowMoves
+{
+public:
+    Forms(const TermStore& store, ProgramEnd end);
+    ~Forms() override;
+
+    Form1* form1();
+    Form2* form2();
+    Form3* form3();
+    bool isLoaded1() const { return !m_form1.isNull(); }
+    bool isLoaded2() const { return !m_form2.isNull(); }
+    bool isLoaded3() const { return !m_form3.isNull(); }
+    void unloadForm1();
+    void unloadForm2();
+    void unloadForm3();
+
+    void about() override;
+    void goBack() override;
+    void exitProgram() override;
+    void end(int exitCode) { m_end(exitCode); }
+
+private:
+    const TermStore& m_store;
+    ProgramEnd m_end;
+    QPointer<Form1> m_form1;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
+};

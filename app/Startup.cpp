@@ -1,0 +1,53 @@
+#include "app/Startup.h"
+
+#include "app/Form3.h"
+#include "app/Forms.h"
+#include "dictionary/Module1.h"
+#include "ui/Form1.h"
+#include "ui/TermListModel.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QListView>
+#include <QMessageBox>
+
+bool Startup::Form_Load(Forms& forms, const QString& programFolder)
+{
+    forms.form3()->show();
+    Form1* main = forms.form1();
+    main->hide();
+    QCoreApplication::processEvents(); // the splash is drawn here, and only here
+
+    Module1::DataPath = programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
+    // A folder, a device or a pipe of that name is no dictionary file.
+    if (!QFileInfo(Module1::DataPath).isFile()) {
+        fail(forms, NotFound, Reinstall);
+        return false;
+    }
+    const Module1::LoadOutcome loaded = Module1::LoadDictionary();
+    if (!loaded.ok()) {
+        fail(forms, Unreadable, loaded.error);
+        return false;
+    }
+    if (loaded.EntryCount == 0) {
+        fail(forms, NoTerms, Reinstall);
+        return false;
+    }
+
+    main->rows()->showAll(loaded.EntryCount);
+    main->List1->setCurrentIndex(main->rows()->index(0));
+    forms.unloadForm3();
+    main->show();
+    main->List1->setFocus();
+    return true;
+}
+
+void Startup::fail(Forms& forms, const QString& line1, const QString& line2)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillary"), line1 + u'\n' + line2,
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    forms.unloadForm1();
+    forms.end(0);
+}

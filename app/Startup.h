@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class Forms;
+
+// The program's start-up: splash, the dictionary check and load, the full term list, then the
+// main window.
+class Startup
+{
+public:
+    static inline const QString NotFound = QStringLiteral("Sorry ! The database was not found.");
+    static inline const QString NoTerms = QStringLiteral("Sorry ! The database holds no terms.");
+    static inline const QString Unreadable =
+        QStringLiteral("Sorry ! The database could not be read.");
+    static inline const QString Reinstall = QStringLiteral("Please re-install this software.");
+
+    // Returns false when the program was ended instead.
+    static bool Form_Load(Forms& forms, const QString& programFolder);
+
+private:
+    static void fail(Forms& forms, const QString& line1, const QString& line2);
+};

@@ -1,0 +1,150 @@
+#include "ui/Form1.h"
+
+#include "ui/LabelButtonArray.h"
+#include "ui/Labels.h"
+#include "ui/RtfReader.h"
+#include "ui/ShapeWidget.h"
+#include "ui/TermListModel.h"
+#include "ui/WindowMoves.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QTextEdit>
+#include <QTimer>
+#include <limits>
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor LightGrey(192, 192, 192);
+const QColor PanelGrey(224, 224, 224);
+const QColor DarkRed(128, 0, 0);
+
+void setBase(QWidget* widget, const QColor& color)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Base, color);
+    widget->setPalette(p);
+}
+
+} // namespace
+
+Form1::Form1(const TermStore& store, WindowMoves& moves)
+    : PictureWindow(QStringLiteral(":/pictures/background.jpg"), QSize(660, 493), White, nullptr,
+                    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint),
+      m_moves(moves), m_rows(new TermListModel(store, this)), m_lookup(store, m_port)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Title);
+    setFont(Labels::arial(9.75));
+    createLabels();
+    createList();
+    createSearchBox();
+    createPanel();
+    createButtons();
+    setTabOrder(List1, txtSearch);
+    setTabOrder(txtSearch, Text1);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(100);
+    connect(Timer, &QTimer::timeout, this, [this] { m_lookup.Timer_Timer(); });
+    Timer->start();
+}
+
+void Form1::createLabels()
+{
+    Labels::create(this, "Label4",
+                   QStringLiteral("Quillary is a comprehensive dictionary of about 10,000 "
+                                  "computer-related terms and abbreviations."),
+                   QRect(24, 24, 193, 65), Labels::arial(9.75), LightGrey, Qt::AlignLeft, true);
+    Labels::create(this, "Label2", QStringLiteral("Terms :"), QRect(24, 104, 137, 17),
+                   Labels::arial(12, true), White);
+    Labels::create(this, "Label3", QStringLiteral("Text to search :"), QRect(272, 104, 137, 17),
+                   Labels::arial(12, true), White);
+    Labels::create(this, "Label1", QStringLiteral("Definition:"), QRect(272, 192, 137, 17),
+                   Labels::arial(12, true), DarkRed);
+}
+
+void Form1::createList()
+{
+    List1 = new QListView(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(24, 128, 233, 275);
+    List1->setModel(m_rows);
+    List1->setUniformItemSizes(true);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List1->setFocusPolicy(Qt::StrongFocus);
+    setBase(List1, PanelGrey);
+}
+
+void Form1::createSearchBox()
+{
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setGeometry(272, 129, 201, 25);
+    txtSearch->setMaxLength(std::numeric_limits<int>::max());
+    setBase(txtSearch, LightGrey);
+    connect(txtSearch, &QLineEdit::textChanged, this, [this] { m_lookup.txtSearch_Change(); });
+}
+
+void Form1::createPanel()
+{
+    auto* frame = new ShapeWidget(ShapeWidget::Kind::Rectangle,
+                                  palette().color(QPalette::WindowText), 1, this);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(272, 216, 377, 187);
+
+    Text1 = new QTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(280, 218, 361, 177);
+    Text1->setFont(Labels::arial(11.25));
+    Text1->setReadOnly(true);
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setFocusPolicy(Qt::StrongFocus);
+    Text1->setTabChangesFocus(true);
+    Text1->setAcceptRichText(false);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setFrameShape(QFrame::NoFrame);
+    setBase(Text1, PanelGrey);
+    RtfReader::read(InitialDocument, *Text1->document());
+}
+
+void Form1::createButtons()
+{
+    buttons = new LabelButtonArray(this);
+    buttons->add(0, QStringLiteral("GO"), QString(), QRect(496, 132, 89, 17),
+                 QRect(496, 128, 89, 25));
+    buttons->add(1, QStringLiteral("About"), QStringLiteral("Read about us and this software"),
+                 QRect(152, 444, 113, 17), QRect(152, 440, 113, 25));
+    buttons->add(2, QStringLiteral("Exit"), QStringLiteral("Close the program"),
+                 QRect(408, 444, 113, 17), QRect(408, 440, 113, 25));
+    buttons->add(3, QStringLiteral("Copy Definition"),
+                 QStringLiteral("Copy the definition to the clipboard"), QRect(280, 444, 113, 17),
+                 QRect(280, 440, 113, 25));
+    connect(buttons, &LabelButtonArray::clicked, this, &Form1::CommandButton_Click);
+}
+
+void Form1::CommandButton_Click(int index)
+{
+    if (index == 0)
+        m_lookup.go();
+    if (index == 1)
+        m_moves.about();
+    if (index == 2)
+        m_moves.exitProgram();
+    if (index == 3)
+        m_lookup.copyDefinition();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window from its title bar ends the program, as Exit does.
+    event->accept();
+    m_moves.exitProgram();
+}

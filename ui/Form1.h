@@ -1,0 +1,57 @@
+#pragma once
+
+#include "lookup/MainLookup.h"
+#include "ui/MainWindowPort.h"
+#include "ui/PictureWindow.h"
+
+class LabelButtonArray;
+class QLineEdit;
+class QListView;
+class QTextEdit;
+class QTimer;
+class TermListModel;
+class TermStore;
+class WindowMoves;
+
+// The main window: term list, search box, entry panel and four label buttons. Its events run
+// the lookup procedures and the moves of the application shell.
+class Form1 : public PictureWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Title =
+        QStringLiteral("Quillary") + QString(37, u' ') + QStringLiteral("by Ostrevan.");
+    static inline const QByteArray InitialDocument =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}\r\n"
+        "\\viewkind4\\uc1\\pard\\lang1033\\fs23 Select or search a term to see its definition.\r\n"
+        "\\par }\r\n";
+
+    Form1(const TermStore& store, WindowMoves& moves);
+
+    QListView* List1;
+    QLineEdit* txtSearch;
+    QTextEdit* Text1;
+    QTimer* Timer;
+    LabelButtonArray* buttons;
+
+    TermListModel* rows() const { return m_rows; }
+    MainLookup& lookup() { return m_lookup; }
+
+    void CommandButton_Click(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createLabels();
+    void createList();
+    void createSearchBox();
+    void createPanel();
+    void createButtons();
+
+    WindowMoves& m_moves;
+    TermListModel* m_rows;
+    MainWindowPort m_port{*this};
+    MainLookup m_lookup;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// The caption of a flat label button: centred text on a transparent background that reports
+// mouse-down, mouse-up and click with its element index. It is reached by the mouse alone.
+class LabelButton : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LabelButton(int index, const QString& caption, QWidget* parent);
+
+    int index() const { return m_index; }
+    QString text() const { return m_caption; }
+    QColor textColor() const { return m_color; }
+    void setTextColor(const QColor& color);
+
+signals:
+    void mouseDown(int index);
+    void mouseUp(int index);
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int m_index;
+    QString m_caption;
+    QColor m_color;
+    bool m_leftPressed = false;
+};

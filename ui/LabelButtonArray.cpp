@@ -1,0 +1,52 @@
+#include "ui/LabelButtonArray.h"
+
+#include "ui/LabelButton.h"
+#include "ui/ShapeWidget.h"
+
+#include <QWidget>
+
+namespace {
+const QColor Grey(128, 128, 128);
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+} // namespace
+
+LabelButtonArray::LabelButtonArray(QWidget* window) : QObject(window), m_window(window) {}
+
+void LabelButtonArray::add(int index, const QString& caption, const QString& tooltip,
+                           const QRect& captionBox, const QRect& shapeBox)
+{
+    auto* shape = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, Black, 1, m_window);
+    shape->setObjectName(QStringLiteral("Shape%1").arg(index));
+    shape->setGeometry(shapeBox);
+    shape->setFillColor(Grey);
+
+    auto* button = new LabelButton(index, caption, m_window);
+    button->setObjectName(QStringLiteral("CommandButton%1").arg(index));
+    button->setGeometry(captionBox);
+    button->setToolTip(tooltip);
+    button->raise();
+
+    if (m_captions.size() <= index) {
+        m_captions.resize(index + 1);
+        m_shapes.resize(index + 1);
+    }
+    m_captions[index] = button;
+    m_shapes[index] = shape;
+
+    connect(button, &LabelButton::mouseDown, this, &LabelButtonArray::CommandButton_MouseDown);
+    connect(button, &LabelButton::mouseUp, this, &LabelButtonArray::CommandButton_MouseUp);
+    connect(button, &LabelButton::clicked, this, &LabelButtonArray::clicked);
+}
+
+void LabelButtonArray::CommandButton_MouseDown(int index)
+{
+    m_shapes[index]->setFillColor(White);
+    m_captions[index]->setTextColor(Black);
+}
+
+void LabelButtonArray::CommandButton_MouseUp(int index)
+{
+    m_shapes[index]->setFillColor(Grey);
+    m_captions[index]->setTextColor(White);
+}

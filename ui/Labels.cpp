@@ -1,0 +1,33 @@
+#include "ui/Labels.h"
+
+#include <QLabel>
+
+namespace Labels {
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* create(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+               const QFont& font, const QColor& color, Qt::Alignment alignment, bool wrap)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setWordWrap(wrap);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+} // namespace Labels

@@ -1,0 +1,82 @@
+#include "ui/MainWindowPort.h"
+
+#include "ui/Form1.h"
+#include "ui/TermListModel.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QTextEdit>
+
+QString MainWindowPort::searchText() const
+{
+    return m_form.txtSearch->text();
+}
+
+int MainWindowPort::currentRow() const
+{
+    const QModelIndex current = m_form.List1->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QString MainWindowPort::rowText(int row) const
+{
+    return m_form.rows()->rowText(row);
+}
+
+void MainWindowPort::clearRows()
+{
+    m_form.rows()->clear();
+}
+
+void MainWindowPort::appendRow(qsizetype storeIndex)
+{
+    m_form.rows()->append(storeIndex);
+}
+
+void MainWindowPort::rowsFilled()
+{
+    m_form.rows()->flush();
+}
+
+QString MainWindowPort::panelText() const
+{
+    // The raw text keeps non-breaking spaces; paragraph ends read as line feeds.
+    QString text = m_form.Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+void MainWindowPort::setPanelText(const QString& text)
+{
+    m_form.Text1->setPlainText(text);
+}
+
+void MainWindowPort::pumpEvents()
+{
+    const bool flushed = m_form.rows()->flushIfDue();
+    QElapsedTimer timer;
+    timer.start();
+    QCoreApplication::processEvents();
+    if (flushed)
+        m_form.rows()->setLayoutCost(timer.nsecsElapsed());
+}
+
+void MainWindowPort::showInformation(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Quillary"), text, QMessageBox::Ok,
+                    &m_form);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void MainWindowPort::setClipboardText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}

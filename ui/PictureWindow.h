@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A window of fixed client size that draws a picture at its natural size from its top-left
+// corner over its back colour.
+class PictureWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureWindow(const QString& picture, QSize clientSize, const QColor& backColor,
+                  QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+
+    static QIcon windowIcon();
+    // Places the window's client area in the middle of the screen it is on.
+    void centreOnScreen();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_picture;
+};

@@ -1,0 +1,71 @@
+#include "ui/TermListModel.h"
+
+#include "dictionary/TermStore.h"
+
+#include <numeric>
+
+namespace {
+constexpr qint64 BatchInterval = 30'000'000; // ns
+}
+
+TermListModel::TermListModel(const TermStore& store, QObject* parent)
+    : QAbstractListModel(parent), m_store(store)
+{
+    m_sinceFlush.start();
+}
+
+int TermListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant TermListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= m_rows.size())
+        return {};
+    return rowText(index.row());
+}
+
+QString TermListModel::rowText(int row) const
+{
+    return m_store.term(m_rows[size_t(row)]);
+}
+
+void TermListModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_pending.clear();
+    endResetModel();
+    m_sinceFlush.restart();
+}
+
+void TermListModel::showAll(qsizetype count)
+{
+    beginResetModel();
+    m_pending.clear();
+    m_rows.resize(size_t(count));
+    std::iota(m_rows.begin(), m_rows.end(), 0);
+    endResetModel();
+}
+
+void TermListModel::flush()
+{
+    if (m_pending.empty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(m_pending.size()) - 1);
+    m_rows.insert(m_rows.end(), m_pending.begin(), m_pending.end());
+    m_pending.clear();
+    endInsertRows();
+    m_sinceFlush.restart();
+}
+
+bool TermListModel::flushIfDue()
+{
+    if (m_pending.empty() ||
+        m_sinceFlush.nsecsElapsed() < std::max(BatchInterval, 4 * m_layoutCost))
+        return false;
+    flush();
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QElapsedTimer>
+#include <vector>
+
+class TermStore;
+
+// The term list's rows, each a store index shown as that stored term. Appended rows wait in a
+// queue and reach the view in batches, so that rebuilding a long list does not lay the view out
+// again at every event run.
+class TermListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit TermListModel(const TermStore& store, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    QString rowText(int row) const;
+    void clear();
+    void showAll(qsizetype count); // rows 0 .. count - 1, in store order
+    void append(qsizetype storeIndex) { m_pending.push_back(qint32(storeIndex)); }
+    void flush();
+    // Hands the queue to the view when the last batch is long enough ago; true when it did.
+    bool flushIfDue();
+    void setLayoutCost(qint64 nanoseconds) { m_layoutCost = nanoseconds; }
+
+private:
+    const TermStore& m_store;
+    std::vector<qint32> m_rows;
+    std::vector<qint32> m_pending;
+    QElapsedTimer m_sinceFlush;
+    qint64 m_layoutCost = 0;
+};
