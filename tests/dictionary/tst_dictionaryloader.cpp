@@ -77,8 +77,8 @@ void TestDictionaryLoader::lineRules_data()
     QTest::newRow("empty file") << QByteArray() << none << none;
     QTest::newRow("spaces only") << QByteArray("   \r\n \r\n     ") << none << none;
     QTest::newRow("lead-in dropped from the first line only")
-        << QByteArray("@@ROUTER.A device.\r\nHUB.Another.\r\n")
-        << QStringList{"ROUTER", "HUB"} << QStringList{"ROUTER.A device.", "HUB.Another."};
+        << QByteArray("@@ROUTER.A device.\r\nHUB.Another.\r\n") << QStringList{"ROUTER", "HUB"}
+        << QStringList{"ROUTER.A device.", "HUB.Another."};
     QTest::newRow("blank lines ahead of the lead-in")
         << QByteArray("\r\n   \r\n@@ABC.def\r\n\r\n  \r\nGHI.jkl\r\n   ")
         << QStringList{"ABC", "GHI"} << QStringList{"ABC.def", "GHI.jkl"};
@@ -93,11 +93,10 @@ void TestDictionaryLoader::lineRules_data()
     QTest::newRow("term, space and n") << QByteArray("@@router n.A device") << QStringList{"router"}
                                        << QStringList{"router n.A device"};
     QTest::newRow("final n removed once")
-        << QByteArray("@@daemonn.x\r\nfilen.y\r\ninnn.z")
-        << QStringList{"daemon", "file", "inn"}
+        << QByteArray("@@daemonn.x\r\nfilen.y\r\ninnn.z") << QStringList{"daemon", "file", "inn"}
         << QStringList{"daemonn.x", "filen.y", "innn.z"};
-    QTest::newRow("capital N kept") << QByteArray("@@LAN.x") << QStringList{"LAN"}
-                                    << QStringList{"LAN.x"};
+    QTest::newRow("capital N kept")
+        << QByteArray("@@LAN.x") << QStringList{"LAN"} << QStringList{"LAN.x"};
     QTest::newRow("n followed by a space kept")
         << QByteArray("@@run .x") << QStringList{"run"} << QStringList{"run .x"};
     QTest::newRow("three-character head is long")
@@ -105,13 +104,13 @@ void TestDictionaryLoader::lineRules_data()
     QTest::newRow("two-character head joins the second piece")
         << QByteArray("@@IP. Internet Protocol .more.text") << QStringList{"IP.Internet Protocol"}
         << QStringList{"IP. Internet Protocol .more.text"};
-    QTest::newRow("short head keeps its n") << QByteArray("@@in.x") << QStringList{"in.x"}
-                                            << QStringList{"in.x"};
+    QTest::newRow("short head keeps its n")
+        << QByteArray("@@in.x") << QStringList{"in.x"} << QStringList{"in.x"};
     QTest::newRow("spaces count in the head's length")
         << QByteArray("@@ C . D\r\nC . D ") << QStringList{"C", "C.D"}
         << QStringList{" C . D", "C . D "};
-    QTest::newRow("adjacent full stops") << QByteArray("@@ab..x") << QStringList{"ab."}
-                                         << QStringList{"ab..x"};
+    QTest::newRow("adjacent full stops")
+        << QByteArray("@@ab..x") << QStringList{"ab."} << QStringList{"ab..x"};
     QTest::newRow("empty head") << QByteArray("@@.NET.framework") << QStringList{".NET"}
                                 << QStringList{".NET.framework"};
     QTest::newRow("long line without a full stop")
@@ -172,7 +171,8 @@ void TestDictionaryLoader::longLineAndNulBytes()
 
 void TestDictionaryLoader::duplicatesKeepFileOrder()
 {
-    const TermStore store = DictionaryLoader::parse("@@ROUTER.first\r\nrouter.second\r\nROUTER.third");
+    const TermStore store =
+        DictionaryLoader::parse("@@ROUTER.first\r\nrouter.second\r\nROUTER.third");
     QCOMPARE(termsOf(store), (QStringList{"ROUTER", "router", "ROUTER"}));
     QCOMPARE(store.entry(2), QStringLiteral("ROUTER.third"));
 }

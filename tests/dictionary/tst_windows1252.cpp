@@ -54,7 +54,9 @@ void TestWindows1252::encodeLowered_data()
     QTest::addColumn<bool>("encodable");
 
     QTest::newRow("ascii") << "RouTer" << QByteArray("router") << true;
-    QTest::newRow("accents and euro") << QString::fromUtf8("ÉCOLE €Œ") << QByteArray("\xe9" "cole \x80\x9c")
+    QTest::newRow("accents and euro") << QString::fromUtf8("ÉCOLE €Œ")
+                                      << QByteArray("\xe9"
+                                                    "cole \x80\x9c")
                                       << true;
     QTest::newRow("Y with diaeresis") << QString::fromUtf8("Ÿ") << QByteArray("\xff") << true;
     QTest::newRow("outside the code page") << QString::fromUtf8("ruč") << QByteArray() << false;

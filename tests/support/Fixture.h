@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 #include <functional>

@@ -73,8 +73,8 @@ void TestLabelButton::pressedLookForEveryButton_data()
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<int>("clicks");
     QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers() << 1;
-    QTest::newRow("left with shift") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                                     << 1;
+    QTest::newRow("left with shift")
+        << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << 1;
     QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers() << 0;
     QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers(Qt::ControlModifier) << 0;
 }

@@ -1,9 +1,9 @@
 #include "ui/Form1.h"
 #include "ui/RtfReader.h"
 
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTest>
 
 class TestRtfReader : public QObject
 {
@@ -21,8 +21,9 @@ void TestRtfReader::initialDocument()
 {
     QTextDocument document;
     RtfReader::read(Form1::InitialDocument, document);
-    QCOMPARE(document.toRawText(), QStringLiteral("Select or search a term to see its definition.") +
-                                       QChar(QChar::ParagraphSeparator));
+    QCOMPARE(document.toRawText(),
+             QStringLiteral("Select or search a term to see its definition.") +
+                 QChar(QChar::ParagraphSeparator));
     const QTextCharFormat format = document.begin().begin().fragment().charFormat();
     QCOMPARE(format.fontFamilies().toStringList(), QStringList{"Arial"});
     QCOMPARE(format.fontPointSize(), 11.5);
@@ -36,18 +37,18 @@ void TestRtfReader::text_data()
     QTest::newRow("plain") << QByteArray("{\\rtf1 Hello}") << "Hello";
     QTest::newRow("hex escapes as Windows-1252")
         << QByteArray("{\\rtf1 Caf\\'e9 \\'80\\'93x\\'94}") << QString::fromUtf8("Café €“x”");
-    QTest::newRow("escaped braces and backslash") << QByteArray("{\\rtf1 a\\{b\\}c\\\\d}")
-                                                  << "a{b}c\\d";
+    QTest::newRow("escaped braces and backslash")
+        << QByteArray("{\\rtf1 a\\{b\\}c\\\\d}") << "a{b}c\\d";
     QTest::newRow("skipped destinations")
         << QByteArray("{\\rtf1{\\colortbl;\\red0\\green0\\blue0;}{\\*\\generator Foo;}{\\info{"
                       "\\title T}}Body}")
         << "Body";
-    QTest::newRow("unknown words with parameters") << QByteArray("{\\rtf1\\foo-12\\bar7 x\\baz y}")
-                                                   << "xy";
+    QTest::newRow("unknown words with parameters")
+        << QByteArray("{\\rtf1\\foo-12\\bar7 x\\baz y}") << "xy";
     QTest::newRow("tab and par") << QByteArray("{\\rtf1 a\\tab b\\par c}")
                                  << QStringLiteral("a\tb") + QChar(QChar::ParagraphSeparator) + "c";
-    QTest::newRow("unicode with fallback") << QByteArray("{\\rtf1\\uc1 \\u8364?x}")
-                                           << QString::fromUtf8("€x");
+    QTest::newRow("unicode with fallback")
+        << QByteArray("{\\rtf1\\uc1 \\u8364?x}") << QString::fromUtf8("€x");
     QTest::newRow("line breaks in the source are ignored") << QByteArray("{\\rtf1 a\r\nb}") << "ab";
 }
 

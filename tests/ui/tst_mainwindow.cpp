@@ -1,0 +1,220 @@
+#include "Fixture.h"
+#include "dictionary/DictionaryLoader.h"
+#include "ui/Form1.h"
+#include "ui/LabelButton.h"
+#include "ui/LabelButtonArray.h"
+#include "ui/TermListModel.h"
+#include "ui/WindowMoves.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+class NoMoves : public WindowMoves
+{
+public:
+    void about() override {}
+    void goBack() override {}
+    void exitProgram() override {}
+};
+
+const QString FirstText = QStringLiteral("Select or search a term to see its definition.");
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void selectingARowShowsItsEntry();
+    void go_data();
+    void go();
+    void goNotFoundShowsInformationBox();
+    void copyDefinition();
+    void filter_data();
+    void filter();
+    void emptyingTheSearchListsEveryTermUnselected();
+    void trailingSpaceStillRebuilds();
+
+private:
+    QStringList rows() const;
+    void click(int button)
+    {
+        QTest::mouseClick(m_form->buttons->CommandButton(button), Qt::LeftButton);
+    }
+    void clickRow(int row)
+    {
+        const QRect r = m_form->List1->visualRect(m_form->rows()->index(row));
+        QTest::mouseClick(m_form->List1->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    TermStore m_store;
+    NoMoves m_moves;
+    Form1* m_form = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_store = DictionaryLoader::parse(Fixture::SmallDictionary);
+    m_form = new Form1(m_store, m_moves);
+    m_form->rows()->showAll(m_store.size());
+    m_form->List1->setCurrentIndex(m_form->rows()->index(0));
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void TestMainWindow::cleanup()
+{
+    delete m_form;
+}
+
+QStringList TestMainWindow::rows() const
+{
+    QStringList out;
+    for (int r = 0; r < m_form->rows()->rowCount(); ++r)
+        out << m_form->rows()->rowText(r);
+    return out;
+}
+
+void TestMainWindow::selectingARowShowsItsEntry()
+{
+    clickRow(0); // already current: nothing to show
+    QTest::qWait(250);
+    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+
+    clickRow(1); // "router" equals "ROUTER" ignoring case: the first one wins
+    QTRY_COMPARE(m_form->Text1->toPlainText(),
+                 QStringLiteral("ROUTER n.A device that forwards packets."));
+    clickRow(6);
+    QTRY_COMPARE(m_form->Text1->toPlainText(), QString::fromUtf8("Café.A place."));
+    QCOMPARE(m_form->lookup().LastListIndex, 6);
+}
+
+void TestMainWindow::go_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("spaces only") << "   "
+                                 << "Please enter some text first !";
+    QTest::newRow("spaced, mixed case") << "  RouTer "
+                                        << "ROUTER n.A device that forwards packets.";
+    QTest::newRow("short-head term") << "ip.internet protocol"
+                                     << "IP. Internet Protocol .The protocol.";
+}
+
+void TestMainWindow::go()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, panel);
+    QTest::keyClicks(m_form->txtSearch, typed);
+    const QStringList listed = rows();
+    click(0);
+    QCOMPARE(m_form->Text1->toPlainText(), panel);
+    QCOMPARE(rows(), listed);
+}
+
+void TestMainWindow::goNotFoundShowsInformationBox()
+{
+    QTest::keyClicks(m_form->txtSearch, " RoUt ");
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    Fixture::onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    click(0);
+    QCOMPARE(text, QStringLiteral("Sorry ! The term RoUt was not found."));
+    QCOMPARE(title, QStringLiteral("Quillary"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, 1);
+    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+}
+
+void TestMainWindow::copyDefinition()
+{
+    QGuiApplication::clipboard()->setText("earlier contents");
+    click(3); // the first text, with the line break its document ends in
+    QCOMPARE(QGuiApplication::clipboard()->text(), FirstText + "\n");
+
+    QTest::keyClicks(m_form->txtSearch, "  ");
+    click(0);
+    click(3);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("Please enter some text first !"));
+
+    clickRow(0);
+    clickRow(1);
+    QTRY_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
+    click(3);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("ROUTER n.A device that forwards packets."));
+}
+
+void TestMainWindow::filter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList rou{"ROUTER", "router"};
+    QTest::newRow("rou") << "rou" << rou;
+    QTest::newRow("Rou") << "Rou" << rou;
+    QTest::newRow("ROU") << "ROU" << rou;
+    QTest::newRow("spaced") << " rou " << rou;
+    QTest::newRow("hard d is not hardware") << "hard d" << QStringList{"hard disk"};
+    QTest::newRow("accented") << QString::fromUtf8("CAF") << QStringList{QString::fromUtf8("Café")};
+    QTest::newRow("begins nothing") << "zzz" << QStringList{};
+    QTest::newRow("longer than every term") << "hardware and more" << QStringList{};
+}
+
+void TestMainWindow::filter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+    QTest::keyClicks(m_form->txtSearch, typed);
+    QCOMPARE(rows(), expected);
+    QCOMPARE(m_form->List1->currentIndex().row(), -1);
+    QCOMPARE(m_form->lookup().LastListIndex, -1);
+    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+}
+
+void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
+{
+    QTest::keyClicks(m_form->txtSearch, "ha");
+    QCOMPARE(rows().size(), 2);
+    m_form->txtSearch->clear();
+    QCOMPARE(rows().size(), int(m_store.size()));
+    QCOMPARE(rows().first(), QStringLiteral("ROUTER"));
+    QVERIFY(!m_form->List1->selectionModel()->hasSelection());
+    QCOMPARE(m_form->lookup().LastListIndex, -1);
+
+    clickRow(0); // row 0 is shown now, as the pass reset the follower
+    QTRY_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
+}
+
+void TestMainWindow::trailingSpaceStillRebuilds()
+{
+    QTest::keyClicks(m_form->txtSearch, "r");
+    clickRow(1);
+    QTRY_COMPARE(m_form->lookup().LastListIndex, 1);
+    QTest::keyClick(m_form->txtSearch, Qt::Key_Space);
+    QCOMPARE(rows(), (QStringList{"ROUTER", "router", "RAM"}));
+    QCOMPARE(m_form->List1->currentIndex().row(), -1);
+    QCOMPARE(m_form->lookup().LastListIndex, -1);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
