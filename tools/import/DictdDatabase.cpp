@@ -1,0 +1,157 @@
+#include "tools/import/DictdDatabase.h"
+
+#include <QFile>
+#include <QSet>
+#include <zlib.h>
+
+namespace {
+
+std::optional<qint64> decodeNumber(QByteArrayView digits)
+{
+    static const QByteArray alphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    if (digits.isEmpty() || digits.size() > 10)
+        return std::nullopt;
+    qint64 value = 0;
+    for (const char c : digits) {
+        const qsizetype d = alphabet.indexOf(c);
+        if (d < 0)
+            return std::nullopt;
+        value = value * 64 + d;
+    }
+    return value;
+}
+
+bool isMetaEntry(QByteArrayView key)
+{
+    return key.startsWith("00-database-") || key.startsWith("00database");
+}
+
+std::optional<QByteArray> readGzip(const QString& path, QString& error)
+{
+    gzFile file = gzopen(QFile::encodeName(path).constData(), "rb");
+    if (!file) {
+        error = QStringLiteral("%1: cannot open").arg(path);
+        return std::nullopt;
+    }
+    QByteArray out;
+    char chunk[1 << 16];
+    int n = 0;
+    while ((n = gzread(file, chunk, sizeof chunk)) > 0)
+        out.append(chunk, n);
+    int code = Z_OK;
+    const char* message = gzerror(file, &code);
+    const bool failed = n < 0 || (code != Z_OK && code != Z_STREAM_END);
+    if (failed)
+        error = QStringLiteral("%1: corrupt or truncated gzip data (%2)")
+                    .arg(path, QString::fromLocal8Bit(message));
+    gzclose(file);
+    return failed ? std::nullopt : std::optional<QByteArray>(out);
+}
+
+std::optional<QByteArray> readPlain(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+} // namespace
+
+QString DictdDatabase::flatten(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    bool space = false;
+    for (const QChar c : text) {
+        if (c == u'{' || c == u'}')
+            continue;
+        if (c.isSpace()) {
+            space = !out.isEmpty();
+            continue;
+        }
+        if (space)
+            out += u' ';
+        space = false;
+        out += c;
+    }
+    return out;
+}
+
+DictdDatabase::Article DictdDatabase::articleOf(const QString& text)
+{
+    // Headword lines start the article unindented; the definition starts at the first blank or
+    // indented line after them.
+    const QStringList lines = text.split(u'\n');
+    Article article;
+    qsizetype k = 0;
+    while (k < lines.size() && lines[k].trimmed().isEmpty())
+        ++k;
+    if (k < lines.size())
+        article.term = lines[k++].simplified();
+    while (k < lines.size() && !lines[k].trimmed().isEmpty() && !lines[k].front().isSpace())
+        ++k; // further headwords of the same article
+    article.definition = flatten(lines.mid(k).join(u'\n'));
+    return article;
+}
+
+DictdDatabase::Result DictdDatabase::parse(const QByteArray& index, const QString& indexName,
+                                           const QByteArray& data, const QString& dataName)
+{
+    Result result;
+    QSet<qint64> seen;
+    const QList<QByteArray> lines = index.split('\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QByteArray& line = lines[n];
+        if (line.isEmpty() && n == lines.size() - 1)
+            break;
+        const QList<QByteArray> fields = line.split('\t');
+        const qint64 offset = fields.size() >= 3 ? decodeNumber(fields[1]).value_or(-1) : -1;
+        const qint64 length = fields.size() >= 3 ? decodeNumber(fields[2]).value_or(-1) : -1;
+        if (offset < 0 || length < 0) {
+            result.error = QStringLiteral("%1:%2: not a dictd index line (headword, offset, "
+                                          "length separated by tabs)")
+                               .arg(indexName)
+                               .arg(n + 1);
+            return result;
+        }
+        if (offset + length > data.size()) {
+            result.error = QStringLiteral("%1:%2: the article lies past the end of %3 (%4 bytes)")
+                               .arg(indexName)
+                               .arg(n + 1)
+                               .arg(dataName)
+                               .arg(data.size());
+            return result;
+        }
+        if (isMetaEntry(fields[0]) || seen.contains(offset))
+            continue; // several headwords may share one article
+        seen.insert(offset);
+        Article article = articleOf(QString::fromUtf8(data.mid(offset, length)));
+        if (!article.term.isEmpty())
+            result.articles << article;
+    }
+    return result;
+}
+
+DictdDatabase::Result DictdDatabase::read(const QString& basePath)
+{
+    Result result;
+    const QString indexName = basePath + QStringLiteral(".index");
+    const auto index = readPlain(indexName, result.error);
+    if (!index)
+        return result;
+    QString dataName = basePath + QStringLiteral(".dict.dz");
+    std::optional<QByteArray> data;
+    if (QFile::exists(dataName)) {
+        data = readGzip(dataName, result.error);
+    } else {
+        dataName = basePath + QStringLiteral(".dict");
+        data = readPlain(dataName, result.error);
+    }
+    if (!data)
+        return result;
+    return parse(*index, indexName, *data, dataName);
+}
