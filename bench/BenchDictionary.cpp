@@ -53,7 +53,8 @@ qint64 residentKiB(const char* field)
 
 void print(const QString& name, double value, const char* unit)
 {
-    std::printf("BENCH %s %.*f %s\n", qPrintable(name), value < 10 ? 2 : 0, value, unit);
+    const bool whole = value == double(qint64(value));
+    std::printf("BENCH %s %.*f %s\n", qPrintable(name), whole || value >= 10 ? 0 : 2, value, unit);
     std::fflush(stdout);
 }
 

@@ -8,7 +8,7 @@ namespace {
 constexpr size_t HugePage = size_t(2) << 20;
 constexpr size_t SmallBlock = size_t(64) << 10;
 // Below this a huge page would cost more memory than its page faults cost time.
-constexpr size_t HugeFrom = 4 * HugePage;
+constexpr size_t HugeFrom = HugePage;
 
 size_t roundUp(size_t n, size_t unit)
 {

@@ -1,0 +1,106 @@
+// Filter pass speed through the real main window (shown, offscreen), and the same pass over the
+// store alone, to tell the cost of the list view and the event runs. Usage: bench_filter <entries>
+#include "BenchDictionary.h"
+#include "dictionary/DictionaryLoader.h"
+#include "lookup/MainLookup.h"
+#include "ui/Form1.h"
+#include "ui/TermListModel.h"
+#include "ui/WindowMoves.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class NoMoves : public WindowMoves
+{
+public:
+    void about() override {}
+    void goBack() override {}
+    void exitProgram() override {}
+};
+
+// A window with nothing behind it: what the pass itself costs.
+class NullWindow : public LookupWindow
+{
+public:
+    QString searchText() const override { return text; }
+    int currentRow() const override { return -1; }
+    QString rowText(int) const override { return {}; }
+    void clearRows() override { rows = 0; }
+    void appendRow(qsizetype) override { ++rows; }
+    void rowsFilled() override {}
+    QString panelText() const override { return {}; }
+    void setPanelText(const QString&) override {}
+    void pumpEvents() override { ++pumps; }
+    void showInformation(const QString&) override {}
+    void setClipboardText(const QString&) override {}
+    QString text;
+    qsizetype rows = 0;
+    qsizetype pumps = 0;
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const qsizetype entries = argc > 1 ? QByteArray(argv[1]).toLongLong() : 10000;
+    const TermStore store = DictionaryLoader::parse(BenchDictionary::generate(entries));
+
+    NoMoves moves;
+    Form1 form(store, moves);
+    form.rows()->showAll(store.size());
+    form.List1->setCurrentIndex(form.rows()->index(0));
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    QCoreApplication::processEvents();
+
+    NullWindow bare;
+    MainLookup bareLookup(store, bare);
+
+    const struct
+    {
+        const char* name;
+        QString key;
+    } keys[] = {{"empty", QString()},
+                {"1letter", QStringLiteral("b")},
+                {"3letters", QStringLiteral("bcd")}};
+    for (const auto& k : keys) {
+        std::vector<double> window, core;
+        for (int run = 0; run < 7; ++run) {
+            form.txtSearch->setText(QStringLiteral("no term begins so"));
+            QCoreApplication::processEvents();
+            QElapsedTimer timer;
+            timer.start();
+            form.txtSearch->setText(k.key); // runs one whole pass, events and all
+            window.push_back(double(timer.nsecsElapsed()) / 1e6);
+            QCoreApplication::processEvents();
+
+            bare.text = k.key;
+            timer.restart();
+            bareLookup.txtSearch_Change();
+            core.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+        const QString name = QStringLiteral("filter_%1_%2").arg(entries).arg(k.name);
+        BenchDictionary::print(name, median(window), "ms");
+        BenchDictionary::print(name + "_core", median(core), "ms");
+        BenchDictionary::print(name + "_rows", double(form.rows()->rowCount()), "rows");
+        BenchDictionary::print(name + "_pumps", double(bare.pumps / 7), "pumps");
+        bare.pumps = 0;
+    }
+    return 0;
+}
