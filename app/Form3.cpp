@@ -3,7 +3,10 @@
 #include "ui/Labels.h"
 #include "ui/ShapeWidget.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QWindow>
 
 namespace {
 
@@ -43,4 +46,16 @@ Form3::Form3()
                        namedFont("Verdana", 14.25), QColor(128, 128, 128), Qt::AlignHCenter);
     loading->raise();
     centreOnScreen();
+}
+
+void Form3::showAndDraw()
+{
+    show();
+    QCoreApplication::processEvents();
+    // An X server maps a window a round trip later; until then nothing can be painted.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    repaint();
 }

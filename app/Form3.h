@@ -9,4 +9,7 @@ class Form3 : public PictureWindow
 
 public:
     Form3();
+
+    // Shows the splash and paints it before returning: the load that follows holds the thread.
+    void showAndDraw();
 };

@@ -13,10 +13,10 @@
 
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
-    forms.form3()->show();
+    Form3* splash = forms.form3();
     Form1* main = forms.form1();
     main->hide();
-    QCoreApplication::processEvents(); // the splash is drawn here, and only here
+    splash->showAndDraw(); // the only time window events run before the main window is up
 
     Module1::DataPath = programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
     // A folder, a device or a pipe of that name is no dictionary file.
