@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build test run data bench clean
+.PHONY: deps configure build test run data bench clean fuzz test-asan
 
 deps:
 	@scripts/install-deps
@@ -30,3 +30,18 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing: clang with libFuzzer and the sanitizers, in a build folder of its own.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DQUILLARY_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_loader fuzz_rtf
+	scripts/fuzz build-fuzz $(FUZZ_SECONDS)
+
+# The whole suite with AddressSanitizer and UBSan.
+test-asan: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLARY_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

@@ -118,7 +118,8 @@ void splitLines(TermStore& store)
 TermStore DictionaryLoader::parse(QByteArrayView bytes)
 {
     TermStore store;
-    memcpy(store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
+    if (!bytes.isEmpty()) // an empty view may have no data pointer at all
+        memcpy(store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
     store.setTextSize(bytes.size());
     splitLines(store);
     return store;
