@@ -1,52 +1,23 @@
 #!/usr/bin/env bash
 # Runs the built quillary in Xvfb: start, select, copy, filter, GO, About, Go Back, Exit; then
-# the start-up without a dictionary. Usage: xvfb_journey.sh QUILLARY GRAB-WINDOW
+# the start-up without a dictionary. Usage: xvfb_journey.sh QUILLARY GRAB-WINDOW [LAUNCHER...]
+# A launcher (strace, say) is put in front of each start of the program.
 set -euo pipefail
 program=$1
 grab=$2
-work=$(mktemp -d)
+shift 2
+launcher=("$@")
+source "$(dirname "$0")/xvfb_lib.sh"
+start_xvfb
 shots="$(dirname "$program")/screenshots"
 mkdir -p "$shots"
-unset QT_QPA_PLATFORM
-
-fail() { echo "FAIL: $*"; exit 1; }
-check() { [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"; echo "ok - $1"; }
-
-for n in $(seq 100 199); do
-    [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-main_title='^Quillary {37}by Ostrevan\.$'
-about_title='^About Quillary {31}by Ostrevan\.$'
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-wait_visible() {
-    for _ in $(seq 100); do
-        w=$(visible "$1")
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
-clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 
 # A dictionary written byte for byte: lead-in, CR LF, a Windows-1252 e acute.
 mkdir "$work/app"
 cp "$program" "$work/app/quillary"
 printf '##ROUTER n.A device that forwards packets.\r\nrouter .Lower case router.\r\nRAM.Random Access Memory.\r\nhardware.The physical parts.\r\nhard disk.A storage device.\r\nCaf\xe9.A place.\r\n' > "$work/app/data.dat"
 
-"$work/app/quillary" &
+"${launcher[@]}" "$work/app/quillary" &
 pid=$!
 main=$(wait_visible "$main_title") || fail "the main window did not appear"
 echo "ok - main window mapped"
@@ -76,23 +47,18 @@ wait_visible "$main_title" >/dev/null || fail "Go Back did not bring the main wi
 echo "ok - Go Back"
 
 click "$main" 464 452 # Exit
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Exit"
-wait "$pid" && status=0 || status=$?
-pid=""
+wait_end
 check "Exit ends the program" "$status" "0"
 
 # Without a dictionary: the splash and the not-found box, then the end.
 rm "$work/app/data.dat"
-"$work/app/quillary" &
+"${launcher[@]}" "$work/app/quillary" &
 pid=$!
-box=$(wait_visible '^Quillary$') || fail "no not-found box"
+box=$(wait_visible "$box_title") || fail "no not-found box"
 [ -z "$(visible "$main_title")" ] || fail "the main window appeared without a dictionary"
 "$grab" "$box" "$shots/not-found.png" || true
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after the not-found box"
-pid=""
-echo "ok - missing dictionary: box, then the end"
+wait_end
+check "missing dictionary: box, then the end" "$status" "0"
 echo "1 passed, 0 failed"

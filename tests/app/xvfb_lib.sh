@@ -1,0 +1,56 @@
+# Helpers for driving the built program in Xvfb; sourced by the end-to-end scripts.
+# They set `work` (a temporary folder) and `pid` (the running program, if any).
+
+fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+check() { [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"; echo "ok - $1"; }
+
+main_title='^Quillary {37}by Ostrevan\.$'
+about_title='^About Quillary {31}by Ostrevan\.$'
+box_title='^Quillary$'
+
+start_xvfb() {
+    unset QT_QPA_PLATFORM
+    work=$(mktemp -d)
+    pid=""
+    local n
+    for n in $(seq 100 199); do
+        [ -e "/tmp/.X$n-lock" ] || { DISPLAY=":$n"; break; }
+    done
+    export DISPLAY
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    trap stop_xvfb EXIT
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "Xvfb did not start"
+}
+
+stop_xvfb() {
+    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+
+# Waits up to SECONDS (default 10) for a window whose title matches.
+wait_visible() {
+    local w tries=$(( ${2:-10} * 10 ))
+    for _ in $(seq "$tries"); do
+        w=$(visible "$1")
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+
+# Waits for the program to end; its exit status is left in `status`.
+wait_end() {
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && fail "the program is still running"
+    status=0
+    wait "$pid" || status=$?
+    pid=""
+}
