@@ -33,7 +33,8 @@ clean:
 
 # Fuzzing: clang with libFuzzer and the sanitizers, in a build folder of its own.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_CXX_COMPILER=clang++ -DQUILLARY_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_loader fuzz_rtf
