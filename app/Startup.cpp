@@ -6,7 +6,6 @@
 #include "ui/Form1.h"
 #include "ui/TermListModel.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>

@@ -12,11 +12,12 @@ void FilterPass::run(Counters counters, LookupWindow& window, const TermStore& s
     counters.lastListIndex = -1;
     const quint64 thisPass = ++counters.passCount;
     const QString startingText = window.searchText();
-    const QString key = TextRules::lower(TextRules::trimSpaces(startingText));
     window.clearRows();
 
-    // A key with a character outside the code page begins no stored term.
-    const std::optional<QByteArray> keyBytes = Windows1252::instance().encodeLowered(key);
+    // The key lower-cased as code-page bytes; one with a character outside the code page begins
+    // no stored term.
+    const std::optional<QByteArray> keyBytes =
+        Windows1252::instance().encodeLowered(TextRules::trimSpaces(startingText));
     if (!keyBytes) {
         window.rowsFilled();
         return;

@@ -14,10 +14,10 @@ PictureWindow::PictureWindow(const QString& picture, QSize clientSize, const QCo
     p.setColor(QPalette::Window, backColor);
     setPalette(p);
     setAutoFillBackground(true);
-    setWindowIcon(windowIcon());
+    setWindowIcon(programIcon());
 }
 
-QIcon PictureWindow::windowIcon()
+QIcon PictureWindow::programIcon()
 {
     return QIcon(QStringLiteral(":/pictures/icon.png"));
 }

@@ -13,7 +13,7 @@ public:
     PictureWindow(const QString& picture, QSize clientSize, const QColor& backColor,
                   QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
-    static QIcon windowIcon();
+    static QIcon programIcon(); // the icon of every window
     // Places the window's client area in the middle of the screen it is on.
     void centreOnScreen();
 

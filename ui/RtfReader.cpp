@@ -115,15 +115,12 @@ private:
     {
         switch (c) {
         case '\'':
-            if (m_pos + 2 <= m_in.size()) {
-                bool ok = false;
-                const int byte = QByteArray(m_in.sliced(m_pos, 2).data(), 2).toInt(&ok, 16);
+            if (m_pos + 2 <= m_in.size() && isHexDigit(m_in[m_pos]) &&
+                isHexDigit(m_in[m_pos + 1])) {
+                const int byte = hexValue(m_in[m_pos]) * 16 + hexValue(m_in[m_pos + 1]);
                 m_pos += 2;
-                if (ok)
-                    text(Windows1252::instance().toChar(uchar(byte)));
-            } else {
-                m_pos = m_in.size();
-            }
+                text(Windows1252::instance().toChar(uchar(byte)));
+            } // anything else after \' is read as it stands
             break;
         case '\\':
         case '{':
@@ -248,6 +245,11 @@ private:
 
     static bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+    static bool isHexDigit(char c)
+    {
+        return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    }
+    static int hexValue(char c) { return isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
     QByteArrayView m_in;
     qsizetype m_pos = 0;

@@ -37,6 +37,8 @@ void TestRtfReader::text_data()
     QTest::newRow("plain") << QByteArray("{\\rtf1 Hello}") << "Hello";
     QTest::newRow("hex escapes as Windows-1252")
         << QByteArray("{\\rtf1 Caf\\'e9 \\'80\\'93x\\'94}") << QString::fromUtf8("Café €“x”");
+    QTest::newRow("hex escape needs two hex digits")
+        << QByteArray("{\\rtf1 a\\'-1b\\'4{c}\\'Fe}") << QString::fromUtf8("a-1b4cþ");
     QTest::newRow("escaped braces and backslash")
         << QByteArray("{\\rtf1 a\\{b\\}c\\\\d}") << "a{b}c\\d";
     QTest::newRow("skipped destinations")
