@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -19,8 +20,10 @@ QString MainWindowPort::searchText() const
 
 int MainWindowPort::currentRow() const
 {
-    const QModelIndex current = m_form.List1->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    // The selected row, not the view's current index: a view gives itself a current row, without
+    // selecting it, when it takes the focus.
+    const QItemSelection selected = m_form.List1->selectionModel()->selection();
+    return selected.isEmpty() ? -1 : selected.first().top();
 }
 
 QString MainWindowPort::rowText(int row) const

@@ -44,6 +44,7 @@ private slots:
     void filter();
     void emptyingTheSearchListsEveryTermUnselected();
     void trailingSpaceStillRebuilds();
+    void focusAloneSelectsNothing();
 
 private:
     QStringList rows() const;
@@ -214,6 +215,22 @@ void TestMainWindow::trailingSpaceStillRebuilds()
     QCOMPARE(rows(), (QStringList{"ROUTER", "router", "RAM"}));
     QCOMPARE(m_form->List1->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
+}
+
+void TestMainWindow::focusAloneSelectsNothing()
+{
+    QTest::keyClicks(m_form->txtSearch, "r");
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    m_form->txtSearch->setFocus();
+    QTest::keyClick(m_form->txtSearch, Qt::Key_Tab, Qt::ShiftModifier); // back to the list
+    QCOMPARE(QApplication::focusWidget(), m_form->List1);
+    QTest::qWait(250);
+    QCOMPARE(m_form->lookup().LastListIndex, -1);
+    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+
+    QTest::keyClick(m_form->List1, Qt::Key_Down); // the keyboard selects, and the entry follows
+    QTRY_COMPARE(m_form->lookup().LastListIndex, m_form->List1->currentIndex().row());
+    QVERIFY(m_form->Text1->toPlainText() != FirstText + "\n");
 }
 
 QTEST_MAIN(TestMainWindow)
