@@ -1,12 +1,14 @@
 #pragma once
 
+#include "dictionary/PageBuffer.h"
+
 #include <QString>
-#include <vector>
 
 class TermStore;
 
 // Answers "the first stored term equal to this text ignoring case" without a scan of the store:
-// an open-addressing table of store indices keyed by the lower-cased term.
+// an open-addressing table keyed by the lower-cased term, each slot holding the key's hash and
+// the store index.
 class TermIndex
 {
 public:
@@ -15,10 +17,20 @@ public:
     qsizetype firstEqualIgnoringCase(QStringView text) const; // -1 when no term is equal
 
 private:
+    struct Slot
+    {
+        quint32 hash;
+        qint32 indexPlusOne; // 0 marks an empty slot
+    };
+
     static quint64 hashLowered(const char* bytes, qsizetype size);
+    quint64 hashOfTerm(qsizetype i) const; // the same hash, of term i lower-cased
+    void insert(qsizetype i, quint64 hash);
+    bool sameTerm(qsizetype a, qsizetype b) const;
     bool sameLowered(qsizetype index, QByteArrayView lowered) const;
+    Slot* table() const { return reinterpret_cast<Slot*>(m_table.data()); }
 
     const TermStore& m_store;
-    std::vector<qint32> m_slots; // store index + 1; 0 marks an empty slot
+    PageBuffer m_table; // zero-filled by the system: every slot starts empty
     quint64 m_mask = 0;
 };
