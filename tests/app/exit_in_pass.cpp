@@ -1,0 +1,48 @@
+// Exit clicked while a filter pass lets window events run must end the program at once, with the
+// real ending: nothing of the pass may run after it. CTest fails the run on "pass went on".
+#include "app/Forms.h"
+#include "app/Startup.h"
+#include "dictionary/Module1.h"
+#include "ui/Form1.h"
+#include "ui/LabelButton.h"
+#include "ui/LabelButtonArray.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("data.dat"));
+    if (!file.open(QIODevice::WriteOnly))
+        return 2;
+    file.write("##");
+    for (int i = 0; i < 2000; ++i)
+        file.write("term" + QByteArray::number(i) + " n.Entry.\r\n");
+    file.close();
+
+    Forms forms(Module1::Store, ProgramEnds::immediate());
+    if (!Startup::Form_Load(forms, dir.path()))
+        return 2;
+    Form1* main = forms.form1();
+    main->txtSearch->setText(QStringLiteral("term1"));
+
+    // Runs at the pass's first event run, as a click made while the list is being rebuilt.
+    QMetaObject::invokeMethod(
+        main,
+        [main] {
+            std::printf("Exit clicked inside the pass\n");
+            std::fflush(stdout);
+            QTest::mouseClick(main->buttons->CommandButton(2), Qt::LeftButton);
+        },
+        Qt::QueuedConnection);
+    main->txtSearch->clear(); // an empty key: every term, events run after index 0
+    std::printf("pass went on after Exit\n");
+    return 1;
+}
