@@ -18,7 +18,6 @@ public:
     };
 
     qsizetype size() const { return qsizetype(m_entries.size()); }
-    bool isEmpty() const { return m_entries.size() == 0; }
 
     QString term(qsizetype i) const;
     QString entry(qsizetype i) const;

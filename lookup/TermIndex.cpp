@@ -31,10 +31,9 @@ TermIndex::TermIndex(const TermStore& store) : m_store(store)
 quint64 TermIndex::hashOfTerm(qsizetype i) const
 {
     const Windows1252& codec = Windows1252::instance();
-    const QByteArrayView term = m_store.termBytes(i);
-    quint64 h = 1469598103934665603ull; // FNV-1a over the lower-cased bytes
-    for (const char c : term)
-        h = (h ^ codec.lower(uchar(c))) * 1099511628211ull;
+    quint64 h = HashStart;
+    for (const char c : m_store.termBytes(i))
+        h = hashStep(h, codec.lower(uchar(c)));
     return h;
 }
 
@@ -68,9 +67,9 @@ bool TermIndex::sameTerm(qsizetype a, qsizetype b) const
 
 quint64 TermIndex::hashLowered(const char* bytes, qsizetype size)
 {
-    quint64 h = 1469598103934665603ull; // FNV-1a
+    quint64 h = HashStart;
     for (qsizetype k = 0; k < size; ++k)
-        h = (h ^ uchar(bytes[k])) * 1099511628211ull;
+        h = hashStep(h, uchar(bytes[k]));
     return h;
 }
 

@@ -23,6 +23,12 @@ private:
         qint32 indexPlusOne; // 0 marks an empty slot
     };
 
+    // FNV-1a, over lower-cased code-page bytes.
+    static constexpr quint64 HashStart = 1469598103934665603ull;
+    static constexpr quint64 hashStep(quint64 h, uchar byte)
+    {
+        return (h ^ byte) * 1099511628211ull;
+    }
     static quint64 hashLowered(const char* bytes, qsizetype size);
     quint64 hashOfTerm(qsizetype i) const; // the same hash, of term i lower-cased
     void insert(qsizetype i, quint64 hash);

@@ -32,9 +32,7 @@ void setBase(QWidget* widget, const QColor& color)
 
 Form1::Form1(const TermStore& store, WindowMoves& moves)
     : PictureWindow(QStringLiteral(":/pictures/background.jpg"), QSize(660, 493), White, nullptr,
-                    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                        Qt::WindowCloseButtonHint),
+                    FixedWindow),
       m_moves(moves), m_rows(new TermListModel(store, this)), m_lookup(store, m_port)
 {
     setObjectName(QStringLiteral("Form1"));

@@ -22,9 +22,7 @@ const QString Form2::AboutText = QStringLiteral(
 
 Form2::Form2(WindowMoves& moves)
     : PictureWindow(QStringLiteral(":/pictures/background.jpg"), QSize(658, 491), White, nullptr,
-                    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                        Qt::WindowCloseButtonHint),
+                    FixedWindow),
       m_moves(moves)
 {
     setObjectName(QStringLiteral("Form2"));

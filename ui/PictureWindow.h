@@ -10,6 +10,11 @@ class PictureWindow : public QWidget
     Q_OBJECT
 
 public:
+    // A title bar with minimize and close; no maximize, since the window has a fixed size.
+    static constexpr Qt::WindowFlags FixedWindow =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
     PictureWindow(const QString& picture, QSize clientSize, const QColor& backColor,
                   QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
