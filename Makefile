@@ -16,7 +16,7 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+test: data
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 data: build

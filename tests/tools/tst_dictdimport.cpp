@@ -1,8 +1,11 @@
 #include "dictionary/DictionaryLoader.h"
+#include "dictionary/TextRules.h"
+#include "lookup/TermIndex.h"
 #include "tools/import/DataFileWriter.h"
 #include "tools/import/DictdDatabase.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <zlib.h>
@@ -54,15 +57,37 @@ Dictd sample()
     Dictd d;
     d.add({"00-database-short"}, "00-database-short\n     A test dictionary\n");
     d.add({"00databaseinfo"}, "00databaseinfo\n  about\n");
-    d.add({"tcp/ip", "tcpip"}, "TCP/IP\n\n   <protocol> The {Internet} protocol\n   suite.\n\n"
-                               "   See also {IP}.\n\n");
+    d.add({"system administration", "admin", "sysadmin"},
+          "system administration\nadmin\nsysadmin\n\n   <job> Looking after\n   {computers}.\n");
+    d.add({"tcp/ip", "tcpip"}, "TCP/IP\n\n   <protocol> The {Internet} protocol suite.\n");
     d.add({"daemon"}, "daemon\n\n   A background {process}.\n");
+    d.add({"daemon"}, "daemon\n   A spirit.\n");
+    d.add({"sysadmin"}, "sysadmin\n   A system administrator.\n");
+    d.add({"ram"}, "Ram\n   A sheep.\n");
     d.add({".net", ".net framework"}, ".NET framework\n.NET\n\n   A platform.\n");
+    d.add({"asp.net"}, "ASP.NET\n   Active Server Pages for .NET.\n");
     d.add({"a.out"}, "a.out\n   Assembler output.\n");
-    d.add({"node.js"}, "Node.js\n\n   JavaScript outside browsers.\n");
-    d.add({"cafe"},
-          "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d\n   A place \xe2\x86\x92 here \xc4\x8d.\n");
+    d.add({"language for investigation of abstractions", "lia"},
+          "Language for Investigation of\nAbstractions\nLIA\n\n   A system.\n");
+    d.add({"1tbs"}, "1TBS\n //, n.\n\n    The One True Brace Style.\n");
+    d.add({"caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d"},
+          "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d\n   A place \xe2\x86\x92 here.\n");
     return d;
+}
+
+Dictd other()
+{
+    Dictd d;
+    d.add({"ram"}, "RAM\n   Random Access Memory.\n");
+    d.add({"daemon"}, "Daemon\n   The other dictionary's daemon.\n");
+    d.add({"lan"}, "LAN\n   Local Area Network.\n");
+    return d;
+}
+
+DataFileWriter::Source parsed(const Dictd& d, const QString& name)
+{
+    const DictdDatabase::Result r = DictdDatabase::parse(d.index, name, d.data, name);
+    return {name, r.articles};
 }
 
 } // namespace
@@ -72,8 +97,9 @@ class TestDictdImport : public QObject
     Q_OBJECT
 
 private slots:
-    void articlesFromTheirFirstLine();
+    void headwordsOfEachArticle();
     void linesAndSummary();
+    void roundTripThroughTheLoader_data();
     void roundTripThroughTheLoader();
     void readsGzipFromDisk();
     void badInput_data();
@@ -81,62 +107,99 @@ private slots:
     void failedWriteLeavesNoFile();
 };
 
-void TestDictdImport::articlesFromTheirFirstLine()
+void TestDictdImport::headwordsOfEachArticle()
 {
     const Dictd d = sample();
     const DictdDatabase::Result r = DictdDatabase::parse(d.index, "t.index", d.data, "t.dict");
     QVERIFY2(r.ok(), qPrintable(r.error));
-    QStringList terms;
+    QList<QStringList> terms;
     for (const auto& a : r.articles)
-        terms << a.term;
-    QCOMPARE(terms, (QStringList{"TCP/IP", "daemon", ".NET framework", "a.out", "Node.js",
-                                 QString::fromUtf8("Café “q”")}));
-    QCOMPARE(r.articles[0].definition,
-             QStringLiteral("<protocol> The Internet protocol suite. See also IP."));
-    QCOMPARE(r.articles[2].definition, QStringLiteral("A platform."));
+        terms << a.terms;
+    const QList<QStringList> expected{{"system administration", "admin", "sysadmin"},
+                                      {"TCP/IP", "tcpip"},
+                                      {"daemon"},
+                                      {"daemon"},
+                                      {"sysadmin"},
+                                      {"Ram"},
+                                      {".NET framework", ".NET"},
+                                      {"ASP.NET"},
+                                      {"a.out"},
+                                      {"Language for Investigation of Abstractions", "LIA"},
+                                      {"1TBS"},
+                                      {QString::fromUtf8("Café “q” č")}};
+    QCOMPARE(terms, expected);
+    QCOMPARE(r.articles[0].definition, QStringLiteral("<job> Looking after computers."));
+    QCOMPARE(r.articles[10].definition, QStringLiteral("n. The One True Brace Style."));
 }
 
 void TestDictdImport::linesAndSummary()
 {
-    const Dictd d = sample();
-    const DictdDatabase::Result r = DictdDatabase::parse(d.index, "t.index", d.data, "t.dict");
     DataFileWriter::Summary summary;
-    const QByteArray bytes = DataFileWriter::build({r.articles}, summary);
-    QVERIFY(bytes.startsWith(DataFileWriter::LeadIn));
-    const QList<QByteArray> lines = bytes.mid(2).split('\n');
-    QCOMPARE(lines.size(), 7); // six entries and what follows the last CR LF
-    QCOMPARE(lines[0], QByteArray(".NET framework.A platform.\r")); // sorted ignoring case
-    QCOMPARE(lines[1], QByteArray("a.out.Assembler output.\r"));
-    QCOMPARE(lines[2], QByteArray("Caf\xe9 \x93q\x94 n.A place ? here ?.\r"));
-    QCOMPARE(lines[3], QByteArray("daemon n.A background process.\r"));
-    QCOMPARE(lines[4], QByteArray("Node\xb7js n.JavaScript outside browsers.\r"));
-    QCOMPARE(summary.entries, 6);
+    const QByteArray bytes =
+        DataFileWriter::build({parsed(sample(), "One"), parsed(other(), "Two")}, summary);
+    QVERIFY(bytes.startsWith(DataFileWriter::LeadIn + ".NET.(.NET framework) A platform.\r\n"));
+    QVERIFY(bytes.contains("\r\nCaf\xe9 \x93q\x94 ? n.A place ? here.\r\n"));
+    QVERIFY(bytes.endsWith("\r\ntcpip n.(TCP/IP) <protocol> The Internet protocol suite.\r\n"));
+    QCOMPARE(summary.entries, 16);
+    QCOMPARE(summary.aliases, 5); // admin, sysadmin, tcpip, .NET, LIA
+    QCOMPARE(summary.merged, 4);  // sysadmin, daemon twice, RAM
     QCOMPARE(summary.replacedCharacters, 2);
-    QCOMPARE(summary.dottedExact, 2);
-    QCOMPARE(summary.dottedRewritten, 1);
+    QCOMPARE(summary.dottedExact, 3); // .NET framework, .NET, a.out
+    QCOMPARE(summary.dottedRewritten, QStringList{"ASP.NET"});
+    QCOMPARE(summary.notWindows1252, QStringList{QString::fromUtf8("Café “q” č")});
+}
+
+void TestDictdImport::roundTripThroughTheLoader_data()
+{
+    QTest::addColumn<QString>("headword");
+    QTest::addColumn<QString>("entry");
+
+    const auto row = [](const char* headword, const char* entry) {
+        QTest::newRow(headword) << QString::fromUtf8(headword) << QString::fromUtf8(entry);
+    };
+    row("system administration", "system administration n.<job> Looking after computers.");
+    row("admin", "admin n.(system administration) <job> Looking after computers.");
+    row("sysadmin", "sysadmin n.[1] One: (system administration) <job> Looking after computers. "
+                    "[2] One: A system administrator.");
+    row("tcpip", "tcpip n.(TCP/IP) <protocol> The Internet protocol suite.");
+    row("DAEMON", "daemon n.[1] One: A background process. [2] One: A spirit. "
+                  "[3] Two: The other dictionary's daemon.");
+    row("RAM", "Ram n.[1] One: A sheep. [2] Two: Random Access Memory.");
+    row(".net", ".NET.(.NET framework) A platform.");
+    row(".net framework", ".NET framework.A platform.");
+    row("asp·net", "ASP·NET n.Active Server Pages for .NET.");
+    row("a.out", "a.out.Assembler output.");
+    row("language for investigation of abstractions",
+        "Language for Investigation of Abstractions n.A system.");
+    row("lia", "LIA n.(Language for Investigation of Abstractions) A system.");
+    row("1tbs", "1TBS n.n. The One True Brace Style.");
+    row("caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ?",
+        "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ? n.A place ? here.");
+    row("lan", "LAN n.Local Area Network.");
 }
 
 void TestDictdImport::roundTripThroughTheLoader()
 {
-    const Dictd d = sample();
-    const DictdDatabase::Result r = DictdDatabase::parse(d.index, "t.index", d.data, "t.dict");
-    Dictd other;
-    other.add({"daemon"}, "Daemon\n   The other dictionary's daemon.\n");
-    other.add({"lan"}, "LAN\n   Local Area Network.\n");
-    const DictdDatabase::Result r2 =
-        DictdDatabase::parse(other.index, "o.index", other.data, "o.dict");
+    QFETCH(QString, headword);
+    QFETCH(QString, entry);
+
+    const QList<DataFileWriter::Source> sources{parsed(sample(), "One"), parsed(other(), "Two")};
     DataFileWriter::Summary summary;
-    const QByteArray bytes = DataFileWriter::build({r.articles, r2.articles}, summary);
-    const TermStore store = DictionaryLoader::parse(bytes);
-    QCOMPARE(store.size(), 8);
-    const QStringList expected{".NET framework", "a.out", QString::fromUtf8("Café “q”"), "daemon",
-                               "Daemon",         "LAN",   QString::fromUtf8("Node·js"),  "TCP/IP"};
-    for (qsizetype i = 0; i < store.size(); ++i) {
-        QCOMPARE(store.term(i), expected[i]);
-        QVERIFY(store.entry(i).startsWith(store.term(i)));
+    const TermStore store = DictionaryLoader::parse(DataFileWriter::build(sources, summary));
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < store.size(); ++i)
+        QVERIFY2(!seen.contains(TextRules::lower(store.term(i))), qPrintable(store.term(i)));
+    const TermIndex index(store);
+    for (const auto& source : sources) {
+        for (const auto& article : source.articles) {
+            for (const QString& term : article.terms)
+                QVERIFY2(index.firstEqualIgnoringCase(DataFileWriter::writtenTerm(term)) >= 0,
+                         qPrintable(term));
+        }
     }
-    QCOMPARE(store.entry(3), QStringLiteral("daemon n.A background process."));
-    QCOMPARE(store.entry(4), QStringLiteral("Daemon n.The other dictionary's daemon."));
+    const qsizetype found = index.firstEqualIgnoringCase(headword);
+    QVERIFY(found >= 0);
+    QCOMPARE(store.entry(found), entry);
 }
 
 void TestDictdImport::readsGzipFromDisk()
@@ -147,7 +210,7 @@ void TestDictdImport::readsGzipFromDisk()
     QVERIFY(writeGzip(dir.filePath("s.dict.dz"), d.data));
     const DictdDatabase::Result r = DictdDatabase::read(dir.filePath("s"));
     QVERIFY2(r.ok(), qPrintable(r.error));
-    QCOMPARE(r.articles.size(), 6);
+    QCOMPARE(r.articles.size(), 12);
 }
 
 void TestDictdImport::badInput_data()
@@ -164,11 +227,11 @@ void TestDictdImport::badInput_data()
                                   << "s.dict";
     QTest::newRow("corrupt index line")
         << QByteArray(d.index + "broken line without tabs\n") << d.data << "both"
-        << "s.index:11: not a dictd index line";
+        << "s.index:20: not a dictd index line";
     QTest::newRow("bad base64") << QByteArray("x\tA!\tB\n") << d.data << "both"
                                 << "s.index:1: not a dictd index line";
     QTest::newRow("offset past the end") << d.index << d.data.left(d.data.size() - 10) << "both"
-                                         << "s.index:10: the article lies past the end";
+                                         << "s.index:19: the article lies past the end";
     QTest::newRow("truncated gzip") << d.index << QByteArray() << "truncated"
                                     << "corrupt";
 }

@@ -5,6 +5,7 @@
 
 #include <QSaveFile>
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -15,9 +16,9 @@ QByteArray encode(QStringView text, qsizetype& replaced)
     out.reserve(text.size());
     for (const QChar c : text) {
         const auto byte = codec.fromChar(c);
-        if (!byte || *byte == '\r' || *byte == '\n')
-            ++replaced;
-        out += char(byte && *byte != '\r' && *byte != '\n' ? *byte : '?');
+        const bool kept = byte && *byte != '\r' && *byte != '\n';
+        replaced += kept ? 0 : 1;
+        out += kept ? char(*byte) : '?';
     }
     return out;
 }
@@ -34,44 +35,113 @@ bool survivesAsShortHead(const QString& term)
     return TextRules::trimSpaces(head) == head && TextRules::trimSpaces(rest) == rest;
 }
 
-} // namespace
-
-QByteArray DataFileWriter::line(const QString& term, const QString& definition, Summary& summary)
+QString withoutFullStops(const QString& term)
 {
-    QString text;
-    if (!term.contains(u'.')) {
-        // " n." keeps a term that itself ends in n: the loader drops exactly one final n.
-        text = term + QStringLiteral(" n.") + definition;
-    } else if (survivesAsShortHead(term)) {
-        ++summary.dottedExact;
-        text = term + u'.' + definition;
-    } else {
-        ++summary.dottedRewritten;
-        text = QString(term).replace(u'.', QChar(0x00B7)) + QStringLiteral(" n.") + definition;
-    }
-    ++summary.entries;
-    return encode(text, summary.replacedCharacters);
+    return survivesAsShortHead(term) ? term : QString(term).replace(u'.', QChar(0x00B7));
 }
 
-QByteArray DataFileWriter::build(const QList<QList<DictdDatabase::Article>>& sources,
-                                 Summary& summary)
+QString inWindows1252(const QString& text)
 {
-    struct Keyed
-    {
-        QString key;
-        const DictdDatabase::Article* article;
-    };
-    std::vector<Keyed> all;
-    for (const auto& source : sources) {
-        for (const auto& article : source)
-            all.push_back({TextRules::lower(article.term), &article});
+    const Windows1252& codec = Windows1252::instance();
+    QString out = text;
+    for (QChar& c : out) {
+        if (!codec.fromChar(c))
+            c = u'?';
     }
-    std::stable_sort(all.begin(), all.end(),
-                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    return out;
+}
+
+struct Heading
+{
+    QString key;  // the written term, lower-cased
+    QString term; // full stops rewritten, not yet encoded
+    qsizetype source;
+    const DictdDatabase::Article* article;
+    bool alias;
+};
+
+void noteHeadword(const QString& headword, DataFileWriter::Summary& summary)
+{
+    if (headword.contains(u'.')) {
+        if (survivesAsShortHead(headword))
+            ++summary.dottedExact;
+        else
+            summary.dottedRewritten << headword;
+    }
+    if (inWindows1252(headword) != headword)
+        summary.notWindows1252 << headword;
+}
+
+QString sense(const Heading& h)
+{
+    return h.alias ? QStringLiteral("(%1) %2").arg(h.article->terms.front(), h.article->definition)
+                   : h.article->definition;
+}
+
+// Every article under one term: a single one as it is, several numbered with their source.
+QString definitionOf(std::span<const Heading> headings,
+                     const QList<DataFileWriter::Source>& sources)
+{
+    QList<const Heading*> senses;
+    for (const Heading& h : headings) {
+        if (std::none_of(senses.cbegin(), senses.cend(),
+                         [&h](const Heading* s) { return s->article == h.article; }))
+            senses << &h;
+    }
+    if (senses.size() == 1)
+        return sense(*senses.front());
+    QStringList parts;
+    for (qsizetype i = 0; i < senses.size(); ++i)
+        parts << QStringLiteral("[%1] %2: %3")
+                     .arg(i + 1)
+                     .arg(sources[senses[i]->source].name, sense(*senses[i]));
+    return parts.join(u' ');
+}
+
+QByteArray line(const QString& term, const QString& definition, qsizetype& replaced)
+{
+    // " n." keeps a term that itself ends in n: the loader drops exactly one final n. A dotted
+    // term is a short head, read back up to its second full stop.
+    const QString text =
+        term.contains(u'.') ? term + u'.' + definition : term + QStringLiteral(" n.") + definition;
+    return encode(text, replaced);
+}
+
+} // namespace
+
+QString DataFileWriter::writtenTerm(const QString& headword)
+{
+    return inWindows1252(withoutFullStops(headword));
+}
+
+QByteArray DataFileWriter::build(const QList<Source>& sources, Summary& summary)
+{
+    std::vector<Heading> headings;
+    for (qsizetype s = 0; s < sources.size(); ++s) {
+        for (const auto& article : sources[s].articles) {
+            for (qsizetype t = 0; t < article.terms.size(); ++t) {
+                const QString term = withoutFullStops(article.terms[t]);
+                noteHeadword(article.terms[t], summary);
+                headings.push_back(
+                    {TextRules::lower(inWindows1252(term)), term, s, &article, t > 0});
+                summary.aliases += t > 0 ? 1 : 0;
+            }
+        }
+    }
+    std::stable_sort(headings.begin(), headings.end(),
+                     [](const Heading& a, const Heading& b) { return a.key < b.key; });
 
     QByteArray out = LeadIn;
-    for (const Keyed& k : all)
-        out += line(k.article->term, k.article->definition, summary) + "\r\n";
+    for (auto first = headings.cbegin(); first != headings.cend();) {
+        const auto last = std::find_if(first, headings.cend(),
+                                       [first](const Heading& h) { return h.key != first->key; });
+        out += line(first->term, definitionOf(std::span(first, last), sources),
+                    summary.replacedCharacters);
+        out += "\r\n";
+        ++summary.entries;
+        summary.merged += (last - first) - 1;
+        first = last;
+    }
     return out;
 }
 

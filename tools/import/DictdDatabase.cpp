@@ -1,7 +1,10 @@
 #include "tools/import/DictdDatabase.h"
 
+#include "dictionary/TextRules.h"
+
 #include <QFile>
-#include <QSet>
+#include <QHash>
+#include <algorithm>
 #include <zlib.h>
 
 namespace {
@@ -90,19 +93,50 @@ DictdDatabase::Article DictdDatabase::articleOf(const QString& text)
     qsizetype k = 0;
     while (k < lines.size() && lines[k].trimmed().isEmpty())
         ++k;
-    if (k < lines.size())
-        article.term = lines[k++].simplified();
-    while (k < lines.size() && !lines[k].trimmed().isEmpty() && !lines[k].front().isSpace())
-        ++k; // further headwords of the same article
-    article.definition = flatten(lines.mid(k).join(u'\n'));
+    while (k < lines.size() && !lines[k].trimmed().isEmpty() &&
+           (article.terms.isEmpty() || !lines[k].front().isSpace()))
+        article.terms << lines[k++].simplified();
+    QString definition = flatten(lines.mid(k).join(u'\n'));
+    // The Jargon File writes an empty pronunciation as "//" before the part of speech.
+    if (definition.startsWith(u"//"))
+        definition = definition.mid(definition.startsWith(u"//, ") ? 4 : 2).trimmed();
+    article.definition = definition;
     return article;
+}
+
+void DictdDatabase::addIndexKeys(Article& article, const QStringList& keys)
+{
+    QStringList& terms = article.terms;
+    const auto spelled = [&terms](const QString& key) {
+        return std::any_of(terms.cbegin(), terms.cend(), [&key](const QString& t) {
+            return TextRules::equalIgnoringCase(t, key);
+        });
+    };
+    for (const QString& key : keys) {
+        if (spelled(key))
+            continue;
+        bool joined = false;
+        for (qsizetype i = 0; i + 1 < terms.size() && !joined; ++i) {
+            const QString both = terms[i] + u' ' + terms[i + 1];
+            if (TextRules::equalIgnoringCase(both, key)) {
+                terms[i] = both;
+                terms.removeAt(i + 1);
+                joined = true;
+            }
+        }
+        if (!joined)
+            terms << key;
+    }
 }
 
 DictdDatabase::Result DictdDatabase::parse(const QByteArray& index, const QString& indexName,
                                            const QByteArray& data, const QString& dataName)
 {
     Result result;
-    QSet<qint64> seen;
+    // Several keys may share one article: the article is read once, in index order, with all of
+    // its keys.
+    QHash<qint64, qsizetype> articleAt;
+    QList<QStringList> keys;
     const QList<QByteArray> lines = index.split('\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QByteArray& line = lines[n];
@@ -126,13 +160,25 @@ DictdDatabase::Result DictdDatabase::parse(const QByteArray& index, const QStrin
                                .arg(data.size());
             return result;
         }
-        if (isMetaEntry(fields[0]) || seen.contains(offset))
-            continue; // several headwords may share one article
-        seen.insert(offset);
+        if (isMetaEntry(fields[0]))
+            continue;
+        const QString key = QString::fromUtf8(fields[0]).simplified();
+        if (const auto known = articleAt.constFind(offset); known != articleAt.cend()) {
+            if (*known >= 0)
+                keys[*known] << key;
+            continue;
+        }
         Article article = articleOf(QString::fromUtf8(data.mid(offset, length)));
-        if (!article.term.isEmpty())
-            result.articles << article;
+        if (article.terms.isEmpty()) {
+            articleAt.insert(offset, -1);
+            continue;
+        }
+        articleAt.insert(offset, result.articles.size());
+        result.articles << article;
+        keys << QStringList{key};
     }
+    for (qsizetype i = 0; i < result.articles.size(); ++i)
+        addIndexKeys(result.articles[i], keys[i]);
     return result;
 }
 

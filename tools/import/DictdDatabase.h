@@ -2,16 +2,16 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One dictd database (NAME.index with NAME.dict.dz or NAME.dict), read as its articles: each
-// article once, its term as spelled on its first line, its definition as the lines after the
-// headword lines.
+// article once, with every headword it is filed under and its definition.
 class DictdDatabase
 {
 public:
     struct Article
     {
-        QString term;
+        QStringList terms;  // the headwords as spelled in the article, the main one first
         QString definition; // white space collapsed, {cross references} as plain text
     };
 
@@ -28,5 +28,8 @@ public:
     static Result parse(const QByteArray& index, const QString& indexName, const QByteArray& data,
                         const QString& dataName);
     static Article articleOf(const QString& text);
+    // Adds the index's keys for an article that its headword lines do not spell: a headword
+    // wrapped over two lines is joined, any other key becomes a headword as the index spells it.
+    static void addIndexKeys(Article& article, const QStringList& keys);
     static QString flatten(QStringView text);
 };

@@ -1,0 +1,61 @@
+// The dictionary that `make data` imports from Debian's packages: one entry per term ignoring
+// case, and every headword of the three databases found by the term index.
+#include "dictionary/DictionaryLoader.h"
+#include "dictionary/TextRules.h"
+#include "lookup/TermIndex.h"
+#include "tools/import/DataFileWriter.h"
+#include "tools/import/DictdDatabase.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+class TestRealDictionary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyHeadwordIsOneFindableTerm();
+};
+
+void TestRealDictionary::everyHeadwordIsOneFindableTerm()
+{
+    const QString dataPath = qEnvironmentVariable("QUILLARY_DATA");
+    const QStringList databases{"/usr/share/dictd/foldoc", "/usr/share/dictd/jargon",
+                                "/usr/share/dictd/vera"};
+    for (const QString& db : databases) {
+        if (!QFile::exists(db + ".index"))
+            QSKIP(qPrintable(db + " is not installed"));
+    }
+    QFile source(dataPath + ".source");
+    if (!source.open(QIODevice::ReadOnly) || source.readAll().trimmed() != "imported")
+        QSKIP("the dictionary was not imported (run make data)");
+
+    DictionaryLoader::Result loaded = DictionaryLoader::loadFile(dataPath);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    const TermStore& store = loaded.store;
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < store.size(); ++i) {
+        const QString key = TextRules::lower(store.term(i));
+        QVERIFY2(!seen.contains(key), qPrintable(store.term(i)));
+        seen.insert(key);
+    }
+
+    const TermIndex index(store);
+    qsizetype headwords = 0;
+    for (const QString& db : databases) {
+        const DictdDatabase::Result r = DictdDatabase::read(db);
+        QVERIFY2(r.ok(), qPrintable(r.error));
+        for (const auto& article : r.articles) {
+            for (const QString& term : article.terms) {
+                ++headwords;
+                QVERIFY2(index.firstEqualIgnoringCase(DataFileWriter::writtenTerm(term)) >= 0,
+                         qPrintable(db + ": " + term));
+            }
+        }
+    }
+    qInfo("%lld headwords found among %lld terms", qlonglong(headwords), qlonglong(store.size()));
+}
+
+QTEST_GUILESS_MAIN(TestRealDictionary)
+#include "tst_realdictionary.moc"
