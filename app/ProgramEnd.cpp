@@ -1,5 +1,7 @@
 #include "app/ProgramEnd.h"
 
+#include "app/ClipboardHandover.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,6 +11,7 @@ ProgramEnd immediate()
 {
     return [](int exitCode) {
         std::fflush(nullptr);
+        ClipboardHandover::beforeEnd();
         std::_Exit(exitCode);
     };
 }

@@ -47,6 +47,10 @@ wait_visible "$main_title" >/dev/null || fail "Go Back did not bring the main wi
 echo "ok - Go Back"
 
 click "$main" 464 452 # Exit
+check "the copy outlives the window" "$(clipboard)" "hard disk.A storage device."
+# Another program copies; the process that kept the text ends.
+printf 'other' | xclip -selection clipboard -loops 1
+clipboard >/dev/null
 wait_end
 check "Exit ends the program" "$status" "0"
 

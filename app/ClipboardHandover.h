@@ -1,0 +1,8 @@
+#pragma once
+
+// At the program's end, keeps the text that the program put on the clipboard. On X11 that text
+// lives in the process that owns the clipboard and would go with it; other platforms need nothing
+// here and simply end.
+namespace ClipboardHandover {
+void beforeEnd();
+}

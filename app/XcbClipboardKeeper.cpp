@@ -1,0 +1,223 @@
+#include "app/XcbClipboardKeeper.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <poll.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+enum class Next
+{
+    Request,
+    Saved,
+    Lost,
+    Closed,
+    TimedOut
+};
+
+class Selection
+{
+public:
+    explicit Selection(const XcbClipboardKeeper::Text& text) : m_text(text) {}
+    ~Selection()
+    {
+        if (m_c)
+            xcb_disconnect(m_c);
+    }
+
+    bool takeOverFrom(uint32_t ownBase, uint32_t ownMask);
+    bool managerPresent() const { return owner(m_manager) != XCB_NONE; }
+    void askManagerToSave();
+    Next serveUntil(Clock::time_point deadline);
+    int fileDescriptor() const { return xcb_get_file_descriptor(m_c); }
+    // Lets go of the connection without closing it: xcb_disconnect shuts the socket down, also
+    // for the forked process that serves on it.
+    void leaveToChild() { m_c = nullptr; }
+
+private:
+    xcb_atom_t intern(const char* name) const;
+    xcb_window_t owner(xcb_atom_t selection) const;
+    xcb_timestamp_t serverTime() const;
+    void answer(const xcb_selection_request_event_t& request);
+    bool putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property);
+
+    const XcbClipboardKeeper::Text& m_text;
+    xcb_connection_t* m_c = nullptr;
+    xcb_window_t m_window = XCB_NONE;
+    xcb_timestamp_t m_time = XCB_CURRENT_TIME;
+    xcb_atom_t m_clipboard = XCB_NONE, m_manager = XCB_NONE, m_saveTargets = XCB_NONE,
+               m_targets = XCB_NONE, m_utf8 = XCB_NONE, m_textAtom = XCB_NONE;
+};
+
+xcb_atom_t Selection::intern(const char* name) const
+{
+    const auto cookie = xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_c, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+    std::free(reply);
+    return atom;
+}
+
+xcb_window_t Selection::owner(xcb_atom_t selection) const
+{
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(m_c, xcb_get_selection_owner(m_c, selection), nullptr);
+    const xcb_window_t window = reply ? reply->owner : XCB_NONE;
+    std::free(reply);
+    return window;
+}
+
+// A server timestamp, from the notice of a property change on our own window (as ICCCM asks,
+// rather than CurrentTime).
+xcb_timestamp_t Selection::serverTime() const
+{
+    xcb_change_property(m_c, XCB_PROP_MODE_APPEND, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                        0, "");
+    xcb_flush(m_c);
+    while (xcb_generic_event_t* event = xcb_wait_for_event(m_c)) {
+        const bool notice = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
+        const xcb_timestamp_t time =
+            notice ? reinterpret_cast<xcb_property_notify_event_t*>(event)->time : 0;
+        std::free(event);
+        if (notice)
+            return time;
+    }
+    return XCB_CURRENT_TIME;
+}
+
+bool Selection::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
+{
+    int screenNumber = 0;
+    m_c = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(m_c))
+        return false;
+    m_clipboard = intern("CLIPBOARD");
+    m_manager = intern("CLIPBOARD_MANAGER");
+    m_saveTargets = intern("SAVE_TARGETS");
+    m_targets = intern("TARGETS");
+    m_utf8 = intern("UTF8_STRING");
+    m_textAtom = intern("TEXT");
+    // Only the program's own copy is kept: another program may have copied since.
+    const xcb_window_t current = owner(m_clipboard);
+    if (current == XCB_NONE || (current & ~ownMask) != ownBase)
+        return false;
+
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_c));
+    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+        xcb_screen_next(&screens);
+    m_window = xcb_generate_id(m_c);
+    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screens.data->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
+    m_time = serverTime();
+    xcb_set_selection_owner(m_c, m_window, m_clipboard, m_time);
+    return owner(m_clipboard) == m_window;
+}
+
+void Selection::askManagerToSave()
+{
+    xcb_convert_selection(m_c, m_window, m_manager, m_saveTargets, XCB_NONE, m_time);
+    xcb_flush(m_c);
+}
+
+bool Selection::putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property)
+{
+    if (request.target == m_targets) {
+        const xcb_atom_t offered[] = {m_targets, m_utf8, XCB_ATOM_STRING, m_textAtom};
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM,
+                            32, 4, offered);
+        return true;
+    }
+    const bool utf8 = request.target == m_utf8 || request.target == m_textAtom;
+    if (!utf8 && request.target != XCB_ATOM_STRING)
+        return false;
+    const std::string& bytes = utf8 ? m_text.utf8 : m_text.latin1;
+    // One request carries the text; a text too large for it is refused, never cut short.
+    if (bytes.size() + 64 > size_t(xcb_get_maximum_request_length(m_c)) * 4)
+        return false;
+    xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                        utf8 ? m_utf8 : xcb_atom_t(XCB_ATOM_STRING), 8, uint32_t(bytes.size()),
+                        bytes.data());
+    return true;
+}
+
+void Selection::answer(const xcb_selection_request_event_t& request)
+{
+    // Old clients name no property: the target's name is used.
+    const xcb_atom_t property = request.property == XCB_NONE ? request.target : request.property;
+    const bool given = request.selection == m_clipboard && putProperty(request, property);
+    xcb_selection_notify_event_t notify{};
+    notify.response_type = XCB_SELECTION_NOTIFY;
+    notify.time = request.time;
+    notify.requestor = request.requestor;
+    notify.selection = request.selection;
+    notify.target = request.target;
+    notify.property = given ? property : xcb_atom_t(XCB_NONE);
+    xcb_send_event(m_c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&notify));
+    xcb_flush(m_c);
+}
+
+Next Selection::serveUntil(Clock::time_point deadline)
+{
+    for (;;) {
+        xcb_generic_event_t* event = xcb_poll_for_event(m_c);
+        if (!event) {
+            if (xcb_connection_has_error(m_c))
+                return Next::Closed;
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0)
+                return Next::TimedOut;
+            pollfd fd{fileDescriptor(), POLLIN, 0};
+            if (poll(&fd, 1, int(std::min<long long>(left.count(), 60'000))) < 0 && errno != EINTR)
+                return Next::Closed;
+            continue;
+        }
+        const uint8_t type = event->response_type & 0x7f;
+        Next next = Next::Request;
+        if (type == XCB_SELECTION_REQUEST)
+            answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
+        else if (type == XCB_SELECTION_CLEAR)
+            next = Next::Lost;
+        else if (type == XCB_SELECTION_NOTIFY &&
+                 reinterpret_cast<xcb_selection_notify_event_t*>(event)->selection == m_manager)
+            next = Next::Saved;
+        std::free(event);
+        if (next != Next::Request)
+            return next;
+    }
+}
+
+} // namespace
+
+void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMask)
+{
+    Selection selection(text);
+    if (!selection.takeOverFrom(ownBase, ownMask))
+        return;
+    if (selection.managerPresent()) {
+        selection.askManagerToSave();
+        selection.serveUntil(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
+        return;
+    }
+    const pid_t pid = fork();
+    if (pid > 0)
+        selection.leaveToChild();
+    if (pid != 0)
+        return; // the program ends; a failed fork loses the text, as an ending without us would
+    setsid();   // a terminal's hang-up or Ctrl+C no longer reaches the server
+    const int keptFd = selection.fileDescriptor();
+    if (keptFd > 0)
+        close_range(0, unsigned(keptFd) - 1, 0);
+    close_range(unsigned(keptFd) + 1, ~0u, 0);
+    selection.serveUntil(Clock::now() + std::chrono::hours(ServeHours));
+    _exit(0);
+}

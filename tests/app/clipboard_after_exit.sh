@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A copied definition outlives the program: served by the program's own process after Exit and
+# after closing the main window, until another program copies; handed to a clipboard manager when
+# there is one; and no process is left behind when nothing was copied.
+# Usage: clipboard_after_exit.sh QUILLARY XHELPER
+set -euo pipefail
+program=$1
+xhelper=$2
+source "$(dirname "$0")/xvfb_lib.sh"
+start_xvfb
+mkdir "$work/app"
+cp "$program" "$work/app/quillary"
+printf '##ROUTER n.A device that forwards packets.\r\nrouter .Lower case router.\r\nRAM.Random Access Memory.\r\n' > "$work/app/data.dat"
+copied="RAM.Random Access Memory."
+
+servers() { pgrep -f "^$work/app/quillary" || true; }
+
+# Starts the program, copies the third row's entry and checks it is on the clipboard.
+start_and_copy() {
+    "$work/app/quillary" &
+    pid=$!
+    main=$(wait_visible "$main_title") || fail "the main window did not appear"
+    click "$main" 60 167 # the third row, RAM
+    click "$main" 336 452 # Copy Definition
+    check "$1: copied" "$(clipboard)" "$copied"
+}
+
+# Another program copies: the serving process must end within a second.
+another_copies() {
+    printf 'other text' | xclip -selection clipboard -loops 1
+    check "$1: the other program's text" "$(clipboard)" "other text"
+    for _ in $(seq 10); do [ -z "$(servers)" ] && break; sleep 0.1; done
+    [ -z "$(servers)" ] || fail "$1: the serving process did not end"
+    echo "ok - $1: the serving process ended"
+}
+
+start_and_copy "Exit"
+click "$main" 464 452 # Exit
+wait_end
+check "Exit: text kept after the program ended" "$(clipboard)" "$copied"
+check "Exit: kept twice" "$(clipboard)" "$copied"
+another_copies "Exit"
+
+start_and_copy "closing the window"
+"$xhelper" close "$main"
+wait_end
+check "closing the window: text kept" "$(clipboard)" "$copied"
+another_copies "closing the window"
+
+"$work/app/quillary" &
+pid=$!
+main=$(wait_visible "$main_title") || fail "the main window did not appear"
+click "$main" 464 452 # Exit, nothing copied
+wait_end
+[ -z "$(servers)" ] || fail "nothing copied, yet a process is left"
+echo "ok - nothing copied: no process left"
+
+"$xhelper" manager > "$work/manager.out" &
+manager=$!
+for _ in $(seq 50); do grep -q ready "$work/manager.out" && break; sleep 0.1; done
+start_and_copy "with a clipboard manager"
+click "$main" 464 452 # Exit
+wait_end
+wait "$manager" || fail "the stand-in manager failed"
+check "the manager received the text" "$(sed -n 's/^saved: //p' "$work/manager.out")" "$copied"
+[ -z "$(servers)" ] || fail "a manager took the text, yet a process is left"
+echo "ok - with a manager: no process left"
+echo "1 passed, 0 failed"

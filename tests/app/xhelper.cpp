@@ -1,0 +1,116 @@
+// X requests that the end-to-end tests need and the X tools lack. In an X server, DISPLAY set:
+//   xhelper manager       a stand-in clipboard manager: owns CLIPBOARD_MANAGER, answers the first
+//                         SAVE_TARGETS request by fetching the clipboard's UTF8_STRING, prints
+//                         "saved: TEXT" and ends; prints "ready" once it owns the selection
+//   xhelper close WINDOW  asks a window to close, as a window manager's close button does
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <xcb/xcb.h>
+
+namespace {
+
+xcb_connection_t* c;
+xcb_window_t window;
+
+xcb_atom_t intern(const char* name)
+{
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+    std::free(reply);
+    return atom;
+}
+
+template <typename Event> Event* waitFor(uint8_t type)
+{
+    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
+        if ((event->response_type & 0x7f) == type)
+            return reinterpret_cast<Event*>(event);
+        std::free(event);
+    }
+    return nullptr;
+}
+
+std::string fetchClipboard(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into)
+{
+    xcb_convert_selection(c, window, clipboard, utf8, into, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    auto* notify = waitFor<xcb_selection_notify_event_t>(XCB_SELECTION_NOTIFY);
+    const bool given = notify && notify->property != XCB_NONE;
+    std::free(notify);
+    if (!given)
+        return "(refused)";
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 1, window, into, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 24), nullptr);
+    std::string text(static_cast<const char*>(xcb_get_property_value(reply)),
+                     size_t(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    return text;
+}
+
+} // namespace
+
+int closeWindow(xcb_window_t target)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = target;
+    message.type = intern("WM_PROTOCOLS");
+    message.data.data32[0] = intern("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, target, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+    return 0;
+}
+
+int standInManager()
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    window = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    const xcb_atom_t manager = intern("CLIPBOARD_MANAGER");
+    const xcb_atom_t saveTargets = intern("SAVE_TARGETS");
+    xcb_set_selection_owner(c, window, manager, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    while (auto* request = waitFor<xcb_selection_request_event_t>(XCB_SELECTION_REQUEST)) {
+        if (request->target != saveTargets) {
+            std::free(request);
+            continue;
+        }
+        const std::string text =
+            fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"), intern("QUILLARY_SAVED"));
+        xcb_selection_notify_event_t done{};
+        done.response_type = XCB_SELECTION_NOTIFY;
+        done.time = request->time;
+        done.requestor = request->requestor;
+        done.selection = request->selection;
+        done.target = request->target;
+        done.property = request->property == XCB_NONE ? request->target : request->property;
+        xcb_send_event(c, 0, request->requestor, 0, reinterpret_cast<const char*>(&done));
+        xcb_flush(c);
+        std::free(request);
+        std::printf("saved: %s\n", text.c_str());
+        return 0;
+    }
+    return 1;
+}
+
+int main(int argc, char** argv)
+{
+    c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        return 1;
+    if (argc == 2 && std::strcmp(argv[1], "manager") == 0)
+        return standInManager();
+    if (argc == 3 && std::strcmp(argv[1], "close") == 0)
+        return closeWindow(xcb_window_t(std::strtoul(argv[2], nullptr, 0)));
+    std::fprintf(stderr, "usage: xhelper manager | xhelper close WINDOW\n");
+    return 2;
+}
