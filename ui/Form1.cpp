@@ -5,6 +5,7 @@
 #include "ui/RtfReader.h"
 #include "ui/ShapeWidget.h"
 #include "ui/TermListModel.h"
+#include "ui/TermListView.h"
 #include "ui/WindowMoves.h"
 
 #include <QCloseEvent>
@@ -69,12 +70,11 @@ void Form1::createLabels()
 
 void Form1::createList()
 {
-    List1 = new QListView(this);
+    List1 = new TermListView(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(24, 128, 233, 275);
     List1->setModel(m_rows);
     List1->setUniformItemSizes(true);
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFocusPolicy(Qt::StrongFocus);
     setBase(List1, PanelGrey);

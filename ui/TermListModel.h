@@ -27,6 +27,7 @@ public:
     // Hands the queue to the view when the last batch is long enough ago; true when it did.
     bool flushIfDue();
     void setLayoutCost(qint64 nanoseconds) { m_layoutCost = nanoseconds; }
+    qint64 layoutCost() const { return m_layoutCost; }
 
 private:
     const TermStore& m_store;

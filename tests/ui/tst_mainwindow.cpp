@@ -3,6 +3,7 @@
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
+#include "ui/MainWindowPort.h"
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
 
@@ -45,6 +46,9 @@ private slots:
     void emptyingTheSearchListsEveryTermUnselected();
     void trailingSpaceStillRebuilds();
     void focusAloneSelectsNothing();
+    void selectedRowStays_data();
+    void selectedRowStays();
+    void layoutCostLeavesOutModalBoxes();
 
 private:
     QStringList rows() const;
@@ -228,9 +232,62 @@ void TestMainWindow::focusAloneSelectsNothing()
     QCOMPARE(m_form->lookup().LastListIndex, -1);
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
 
-    QTest::keyClick(m_form->List1, Qt::Key_Down); // the keyboard selects, and the entry follows
-    QTRY_COMPARE(m_form->lookup().LastListIndex, m_form->List1->currentIndex().row());
-    QVERIFY(m_form->Text1->toPlainText() != FirstText + "\n");
+    QTest::keyClick(m_form->List1, Qt::Key_Down); // selects the first row, and the entry follows
+    QTRY_COMPARE(m_form->lookup().LastListIndex, 0);
+    QCOMPARE(m_form->Text1->toPlainText(),
+             QStringLiteral("ROUTER n.A device that forwards packets."));
+    QTest::keyClick(m_form->List1, Qt::Key_Down);
+    QTRY_COMPARE(m_form->lookup().LastListIndex, 1);
+}
+
+void TestMainWindow::selectedRowStays_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("belowLastRow");
+    QTest::newRow("Ctrl+click on the selected row")
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Shift+click on the selected row")
+        << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+    QTest::newRow("click below the last row") << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Ctrl+click below the last row")
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+}
+
+void TestMainWindow::selectedRowStays()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, belowLastRow);
+    const auto selected = [this] {
+        const QModelIndexList rows = m_form->List1->selectionModel()->selectedIndexes();
+        return rows.size() == 1 ? rows.first().row() : -1;
+    };
+    clickRow(2);
+    QCOMPARE(selected(), 2);
+    const QRect last = m_form->List1->visualRect(m_form->rows()->index(int(m_store.size()) - 1));
+    const QPoint at = belowLastRow ? QPoint(last.center().x(), last.bottom() + 20)
+                                   : m_form->List1->visualRect(m_form->rows()->index(2)).center();
+    QTest::mouseClick(m_form->List1->viewport(), Qt::LeftButton, modifiers, at);
+    QCOMPARE(selected(), 2);
+    QTest::keyClick(m_form->List1, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(selected(), 2);
+
+    QTest::keyClicks(m_form->txtSearch, "r"); // a filter pass leaves no row selected
+    QCOMPARE(selected(), -1);
+}
+
+void TestMainWindow::layoutCostLeavesOutModalBoxes()
+{
+    m_form->rows()->clear();
+    for (qsizetype i = 0; i < m_store.size(); ++i)
+        m_form->rows()->append(i);
+    QTest::qWait(40); // the batch is due
+    Fixture::onNextModal([](QWidget* box) { QTimer::singleShot(300, box, &QWidget::close); });
+    QTimer::singleShot(0, m_form,
+                       [this] { MainWindowPort(*m_form).showInformation("up a while"); });
+    MainWindowPort(*m_form).pumpEvents();
+    QCOMPARE(m_form->rows()->rowCount(), int(m_store.size()));
+    QVERIFY2(m_form->rows()->layoutCost() < 150'000'000,
+             qPrintable(QString::number(m_form->rows()->layoutCost())));
 }
 
 QTEST_MAIN(TestMainWindow)
