@@ -77,6 +77,7 @@ void Form1::createList()
     List1->setUniformItemSizes(true);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFocusPolicy(Qt::StrongFocus);
+    List1->setAccessibleName(QStringLiteral("Terms"));
     setBase(List1, PanelGrey);
 }
 
@@ -87,7 +88,10 @@ void Form1::createSearchBox()
     txtSearch->setGeometry(272, 129, 201, 25);
     txtSearch->setMaxLength(std::numeric_limits<int>::max());
     setBase(txtSearch, LightGrey);
+    txtSearch->setAccessibleName(QStringLiteral("Text to search"));
     connect(txtSearch, &QLineEdit::textChanged, this, [this] { m_lookup.txtSearch_Change(); });
+    // Return and keypad Enter look the typed text up, as a click on GO does.
+    connect(txtSearch, &QLineEdit::returnPressed, this, [this] { CommandButton_Click(Go); });
 }
 
 void Form1::createPanel()
@@ -100,6 +104,7 @@ void Form1::createPanel()
     Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(280, 218, 361, 177);
+    Text1->setAccessibleName(QStringLiteral("Definition"));
     Text1->setFont(Labels::arial(11.25));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -116,13 +121,13 @@ void Form1::createPanel()
 void Form1::createButtons()
 {
     buttons = new LabelButtonArray(this);
-    buttons->add(0, QStringLiteral("GO"), QString(), QRect(496, 132, 89, 17),
+    buttons->add(Go, QStringLiteral("GO"), QString(), QRect(496, 132, 89, 17),
                  QRect(496, 128, 89, 25));
-    buttons->add(1, QStringLiteral("About"), QStringLiteral("Read about us and this software"),
+    buttons->add(About, QStringLiteral("About"), QStringLiteral("Read about us and this software"),
                  QRect(152, 444, 113, 17), QRect(152, 440, 113, 25));
-    buttons->add(2, QStringLiteral("Exit"), QStringLiteral("Close the program"),
+    buttons->add(Exit, QStringLiteral("Exit"), QStringLiteral("Close the program"),
                  QRect(408, 444, 113, 17), QRect(408, 440, 113, 25));
-    buttons->add(3, QStringLiteral("Copy Definition"),
+    buttons->add(CopyDefinition, QStringLiteral("Copy Definition"),
                  QStringLiteral("Copy the definition to the clipboard"), QRect(280, 444, 113, 17),
                  QRect(280, 440, 113, 25));
     connect(buttons, &LabelButtonArray::clicked, this, &Form1::CommandButton_Click);
@@ -130,13 +135,13 @@ void Form1::createButtons()
 
 void Form1::CommandButton_Click(int index)
 {
-    if (index == 0)
+    if (index == Go)
         m_lookup.go();
-    if (index == 1)
+    if (index == About)
         m_moves.about();
-    if (index == 2)
+    if (index == Exit)
         m_moves.exitProgram();
-    if (index == 3)
+    if (index == CopyDefinition)
         m_lookup.copyDefinition();
 }
 

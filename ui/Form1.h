@@ -27,6 +27,15 @@ public:
         "\\viewkind4\\uc1\\pard\\lang1033\\fs23 Select or search a term to see its definition.\r\n"
         "\\par }\r\n";
 
+    // The elements of the label button array.
+    enum Button
+    {
+        Go = 0,
+        About = 1,
+        Exit = 2,
+        CopyDefinition = 3
+    };
+
     Form1(const TermStore& store, WindowMoves& moves);
 
     QListView* List1;

@@ -30,7 +30,7 @@ Form2::Form2(WindowMoves& moves)
     setAttribute(Qt::WA_DeleteOnClose, false);
     createLabels();
     buttons = new LabelButtonArray(this);
-    buttons->add(0, QStringLiteral("Go Back"), QString(), QRect(240, 444, 193, 17),
+    buttons->add(GoBack, QStringLiteral("Go Back"), QString(), QRect(240, 444, 193, 17),
                  QRect(240, 440, 193, 25));
     connect(buttons, &LabelButtonArray::clicked, this, &Form2::CommandButton_Click);
     centreOnScreen();
@@ -58,7 +58,7 @@ void Form2::createLabels()
 
 void Form2::CommandButton_Click(int index)
 {
-    if (index == 0)
+    if (index == GoBack)
         m_moves.goBack();
 }
 

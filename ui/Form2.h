@@ -15,6 +15,12 @@ public:
         QStringLiteral("About Quillary") + QString(31, u' ') + QStringLiteral("by Ostrevan.");
     static const QString AboutText;
 
+    // The elements of the label button array.
+    enum Button
+    {
+        GoBack = 0
+    };
+
     explicit Form2(WindowMoves& moves);
 
     LabelButtonArray* buttons;

@@ -1,5 +1,6 @@
 #include "ui/LabelButton.h"
 
+#include "ui/AccessibleLabelButton.h"
 #include "ui/Labels.h"
 
 #include <QMouseEvent>
@@ -13,6 +14,7 @@ LabelButton::LabelButton(int index, const QString& caption, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
+    AccessibleLabelButton::install();
 }
 
 void LabelButton::setTextColor(const QColor& color)

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // The caption of a flat label button: centred text on a transparent background that reports
-// mouse-down, mouse-up and click with its element index. It is reached by the mouse alone.
+// mouse-down, mouse-up and click with its element index. It takes no keyboard focus; assistive
+// technology sees it as a push button.
 class LabelButton : public QWidget
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
     QString text() const { return m_caption; }
     QColor textColor() const { return m_color; }
     void setTextColor(const QColor& color);
+    // A click from assistive technology: the same click as the mouse's.
+    void press() { emit clicked(m_index); }
 
 signals:
     void mouseDown(int index);

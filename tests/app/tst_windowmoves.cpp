@@ -9,6 +9,7 @@
 #include "ui/ShapeWidget.h"
 #include "ui/TermListModel.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,12 +33,16 @@ private slots:
     void closingAboutActsAsGoBack();
     void followerRunsWhileMainIsHidden();
     void aboutWindowLook();
+    void pressActionsMoveBetweenWindows();
 
 private:
-    void clickAbout() { QTest::mouseClick(m_main->buttons->CommandButton(1), Qt::LeftButton); }
+    void clickAbout()
+    {
+        QTest::mouseClick(m_main->buttons->CommandButton(Form1::About), Qt::LeftButton);
+    }
     void clickGoBack(Form2* about)
     {
-        QTest::mouseClick(about->buttons->CommandButton(0), Qt::LeftButton);
+        QTest::mouseClick(about->buttons->CommandButton(Form2::GoBack), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -172,6 +177,26 @@ void TestWindowMoves::aboutWindowLook()
     QCOMPARE(about->findChild<QWidget*>("Label1")->geometry(), QRect(24, 112, 609, 137));
     for (QWidget* child : about->findChildren<QWidget*>())
         QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+}
+
+void TestWindowMoves::pressActionsMoveBetweenWindows()
+{
+    const auto press = [](LabelButton* button) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(a->role(), QAccessible::Button);
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(m_main->buttons->CommandButton(Form1::About));
+    QVERIFY(m_forms->isLoaded2());
+    Form2* about = m_forms->form2();
+    QVERIFY(about->isVisible());
+    QVERIFY(!m_main->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(about->buttons->CommandButton(Form2::GoBack))
+                 ->text(QAccessible::Name),
+             QStringLiteral("Go Back"));
+    press(about->buttons->CommandButton(Form2::GoBack));
+    QVERIFY(m_main->isVisible());
+    QVERIFY(!m_forms->isLoaded2());
 }
 
 QTEST_MAIN(TestWindowMoves)

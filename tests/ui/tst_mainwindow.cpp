@@ -7,6 +7,7 @@
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListView>
@@ -39,6 +40,7 @@ private slots:
     void selectingARowShowsItsEntry();
     void go_data();
     void go();
+    void goNotFoundShowsInformationBox_data();
     void goNotFoundShowsInformationBox();
     void copyDefinition();
     void filter_data();
@@ -49,9 +51,14 @@ private slots:
     void selectedRowStays_data();
     void selectedRowStays();
     void layoutCostLeavesOutModalBoxes();
+    void accessibleControls_data();
+    void accessibleControls();
+    void pressActionCopies();
 
 private:
     QStringList rows() const;
+    void addGoWays();
+    void runGo(int key);
     void click(int button)
     {
         QTest::mouseClick(m_form->buttons->CommandButton(button), Qt::LeftButton);
@@ -104,31 +111,62 @@ void TestMainWindow::selectingARowShowsItsEntry()
     QCOMPARE(m_form->lookup().LastListIndex, 6);
 }
 
+// GO runs from its button, and from Return or keypad Enter in the search box.
+void TestMainWindow::addGoWays()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("GO clicked") << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void TestMainWindow::runGo(int key)
+{
+    if (key == 0)
+        click(Form1::Go);
+    else
+        QTest::keyClick(m_form->txtSearch, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
 void TestMainWindow::go_data()
 {
+    QTest::addColumn<int>("key");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("panel");
-    QTest::newRow("spaces only") << "   "
-                                 << "Please enter some text first !";
-    QTest::newRow("spaced, mixed case") << "  RouTer "
-                                        << "ROUTER n.A device that forwards packets.";
-    QTest::newRow("short-head term") << "ip.internet protocol"
-                                     << "IP. Internet Protocol .The protocol.";
+    const auto rows = [](const char* name, int key) {
+        QTest::addRow("spaces only, %s", name) << key << "   "
+                                               << "Please enter some text first !";
+        QTest::addRow("spaced, mixed case, %s", name) << key << "  RouTer "
+                                                      << "ROUTER n.A device that forwards packets.";
+        QTest::addRow("short-head term, %s", name) << key << "ip.internet protocol"
+                                                   << "IP. Internet Protocol .The protocol.";
+    };
+    rows("GO clicked", 0);
+    rows("Return", Qt::Key_Return);
+    rows("keypad Enter", Qt::Key_Enter);
 }
 
 void TestMainWindow::go()
 {
+    QFETCH(int, key);
     QFETCH(QString, typed);
     QFETCH(QString, panel);
     QTest::keyClicks(m_form->txtSearch, typed);
     const QStringList listed = rows();
-    click(0);
+    runGo(key);
     QCOMPARE(m_form->Text1->toPlainText(), panel);
     QCOMPARE(rows(), listed);
 }
 
+void TestMainWindow::goNotFoundShowsInformationBox_data()
+{
+    addGoWays();
+}
+
 void TestMainWindow::goNotFoundShowsInformationBox()
 {
+    QFETCH(int, key);
     QTest::keyClicks(m_form->txtSearch, " RoUt ");
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -142,7 +180,7 @@ void TestMainWindow::goNotFoundShowsInformationBox()
         buttons = int(box->buttons().size());
         box->button(QMessageBox::Ok)->click();
     });
-    click(0);
+    runGo(key);
     QCOMPARE(text, QStringLiteral("Sorry ! The term RoUt was not found."));
     QCOMPARE(title, QStringLiteral("Quillary"));
     QCOMPARE(icon, QMessageBox::Information);
@@ -288,6 +326,52 @@ void TestMainWindow::layoutCostLeavesOutModalBoxes()
     QCOMPARE(m_form->rows()->rowCount(), int(m_store.size()));
     QVERIFY2(m_form->rows()->layoutCost() < 150'000'000,
              qPrintable(QString::number(m_form->rows()->layoutCost())));
+}
+
+void TestMainWindow::accessibleControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("list") << "List1" << QAccessible::List << "Terms" << QString();
+    QTest::newRow("search box") << "txtSearch" << QAccessible::EditableText << "Text to search"
+                                << QString();
+    QTest::newRow("panel") << "Text1" << QAccessible::EditableText << "Definition" << QString();
+    QTest::newRow("GO") << "CommandButton0" << QAccessible::Button << "GO" << QString();
+    QTest::newRow("About") << "CommandButton1" << QAccessible::Button << "About"
+                           << "Read about us and this software";
+    QTest::newRow("Exit") << "CommandButton2" << QAccessible::Button << "Exit"
+                          << "Close the program";
+    QTest::newRow("Copy Definition") << "CommandButton3" << QAccessible::Button << "Copy Definition"
+                                     << "Copy the definition to the clipboard";
+}
+
+void TestMainWindow::accessibleControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, description);
+    auto* widget = m_form->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(a);
+    QCOMPARE(a->role(), role);
+    QCOMPARE(a->text(QAccessible::Name), accessibleName);
+    QCOMPARE(a->text(QAccessible::Description), description);
+    if (role == QAccessible::Button)
+        QCOMPARE(a->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+}
+
+void TestMainWindow::pressActionCopies()
+{
+    QGuiApplication::clipboard()->setText("earlier contents");
+    QAccessibleInterface* copy = QAccessible::queryAccessibleInterface(
+        m_form->buttons->CommandButton(Form1::CopyDefinition));
+    copy->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(QGuiApplication::clipboard()->text(), FirstText + "\n");
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class LabelButton;
+
+// What assistive technology sees of a label button: a push button named by its caption, its
+// tooltip as description, and a press action that clicks it as the mouse does.
+class AccessibleLabelButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLabelButton(LabelButton* button);
+
+    QString text(QAccessible::Text t) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+
+    // Makes every label button use this interface; safe to call more than once.
+    static void install();
+};
