@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The program as a screen reader sees it: in Xvfb, on a session bus of its own with the AT-SPI
+# bus, the tree read with pyatspi must show the named controls and four pressable buttons, and
+# About's press action must open the About window. Usage: accessibility.sh QUILLARY
+set -euo pipefail
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${QUILLARY_OWN_BUS:-}" ]; then
+    # A bus of our own, ended with the test: no autolaunched daemon outlives it.
+    QUILLARY_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+program=$1
+source "$(dirname "$0")/xvfb_lib.sh"
+start_xvfb
+mkdir "$work/app"
+cp "$program" "$work/app/quillary"
+printf '##ROUTER n.A device that forwards packets.\r\nRAM.Random Access Memory.\r\n' > "$work/app/data.dat"
+
+# What a screen reader does when it starts: turn accessibility on for the session.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null
+
+"$work/app/quillary" &
+pid=$!
+wait_visible "$main_title" >/dev/null || fail "the main window did not appear"
+tree=$(/usr/bin/python3 "$(dirname "$0")/atspi_tree.py") || fail "the tree could not be read: $tree"
+echo "$tree"
+# ROLE|NAME, or ROLE|NAME|ACTIONS when the actions are given too.
+has() {
+    local fields=1,2
+    [ "$(tr -cd '|' <<<"$2")" = "||" ] && fields=1-3
+    cut -d'|' -f"$fields" <<<"$tree" | grep -qxF -- "$2" || fail "$1: no '$2' in the tree"
+    echo "ok - $1"
+}
+has "the list" "list|Terms"
+has "the search box" "text|Text to search"
+has "the panel" "text|Definition"
+for name in GO About Exit "Copy Definition"; do
+    has "button $name" "push button|$name|Press"
+done
+grep -q "^windows after About: .*About Quillary" <<<"$tree" || fail "About's press action did not open the About window"
+echo "ok - About pressed through its action"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+echo "1 passed, 0 failed"
