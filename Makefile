@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build test run data bench clean fuzz test-asan
+.PHONY: deps configure build test run data bench clean fuzz test-asan install package
 
 deps:
 	@scripts/install-deps
@@ -27,6 +27,15 @@ run: data
 
 bench: build
 	@scripts/bench $(BUILD)
+
+# The program and its dictionary, with the desktop entry, icons and manual page.
+PREFIX ?= /usr/local
+install: data
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package: $(BUILD)/quillary_<version>_<arch>.deb.
+package: data
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

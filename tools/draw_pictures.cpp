@@ -1,4 +1,5 @@
-// Draws Quillary's background picture, splash picture and icon. Usage: draw-pictures <folder>
+// Draws Quillary's background picture, splash picture and icon (draw-pictures <folder>), or the
+// desktop icons in every size that the package installs (draw-pictures --icons <folder>).
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -69,13 +71,15 @@ QImage splash()
     return image;
 }
 
-// 32 x 32, reduced to 256 colours: a dark page with a white Q and a red bookmark.
-QImage icon()
+// A dark page with a white Q and a red bookmark, drawn on a 32 x 32 grid scaled to `size`
+// (packaging/quillary.svg is the same drawing).
+QImage icon(int size)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     p.setBrush(QColor(30, 52, 96));
     p.setPen(QPen(QColor(10, 20, 40), 1));
     p.drawRoundedRect(QRectF(2.5, 1.5, 27, 29), 4, 4);
@@ -87,7 +91,17 @@ QImage icon()
     p.setPen(Qt::white);
     p.drawText(QRect(2, 3, 28, 28), Qt::AlignCenter, QStringLiteral("Q"));
     p.end();
-    return image.convertToFormat(QImage::Format_Indexed8);
+    return image;
+}
+
+// The desktop's icons, one PNG per size of the hicolor theme.
+bool drawIcons(const QDir& folder)
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        if (!icon(size).save(folder.filePath(QStringLiteral("quillary-%1.png").arg(size)), "PNG"))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -95,14 +109,22 @@ QImage icon()
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw-pictures <folder>\n");
+    const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: draw-pictures <folder> | draw-pictures --icons <folder>\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const bool ok = background().save(folder.filePath("background.jpg"), "JPEG", 90) &&
-                    splash().save(folder.filePath("splash.jpg"), "JPEG", 92) &&
-                    icon().save(folder.filePath("icon.png"), "PNG");
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+    if (icons) {
+        const bool ok = drawIcons(folder);
+        if (!ok)
+            std::fprintf(stderr, "draw-pictures: cannot write into %s\n", argv[2]);
+        return ok ? 0 : 1;
+    }
+    const bool ok =
+        background().save(folder.filePath("background.jpg"), "JPEG", 90) &&
+        splash().save(folder.filePath("splash.jpg"), "JPEG", 92) &&
+        icon(32).convertToFormat(QImage::Format_Indexed8).save(folder.filePath("icon.png"), "PNG");
     if (!ok)
         std::fprintf(stderr, "draw-pictures: cannot write into %s\n", argv[1]);
     return ok ? 0 : 1;
