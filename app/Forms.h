@@ -15,7 +15,7 @@ class TermStore;
 class Forms : public WindowMoves
 {
 public:
-    Forms(const TermStore& store, ProgramEnd end);
+    explicit Forms(ProgramEnd end);
     ~Forms() override;
 
     Form1* form1();
@@ -32,9 +32,11 @@ public:
     void goBack() override;
     void exitProgram() override;
     void end(int exitCode) { m_end(exitCode); }
+    // The loaded dictionary, for the main window now and whenever it is created again.
+    void setStore(const TermStore& store);
 
 private:
-    const TermStore& m_store;
+    const TermStore* m_store = nullptr;
     ProgramEnd m_end;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;

@@ -17,13 +17,13 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     main->hide();
     splash->showAndDraw(); // the only time window events run before the main window is up
 
-    Module1::DataPath = programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
+    m_dataPath = programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
     // A folder, a device or a pipe of that name is no dictionary file.
-    if (!QFileInfo(Module1::DataPath).isFile()) {
+    if (!QFileInfo(m_dataPath).isFile()) {
         fail(forms, NotFound, Reinstall);
         return false;
     }
-    const Module1::LoadOutcome loaded = Module1::LoadDictionary();
+    Module1::LoadOutcome loaded = Module1::LoadDictionary(m_dataPath);
     if (!loaded.ok()) {
         fail(forms, Unreadable, loaded.error);
         return false;
@@ -33,6 +33,8 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
         return false;
     }
 
+    m_store = std::move(loaded.Store);
+    forms.setStore(m_store);
     main->rows()->showAll(loaded.EntryCount);
     main->List1->setCurrentIndex(main->rows()->index(0));
     forms.unloadForm3();

@@ -2,10 +2,12 @@
 
 #include <QString>
 
+#include "dictionary/TermStore.h"
+
 class Forms;
 
 // The program's start-up: splash, the dictionary check and load, the full term list, then the
-// main window.
+// main window. It keeps the loaded store, which the windows read for the rest of the run.
 class Startup
 {
 public:
@@ -16,8 +18,15 @@ public:
     static inline const QString Reinstall = QStringLiteral("Please re-install this software.");
 
     // Returns false when the program was ended instead.
-    static bool Form_Load(Forms& forms, const QString& programFolder);
+    bool Form_Load(Forms& forms, const QString& programFolder);
+
+    // The dictionary's full path, formed once by Form_Load.
+    const QString& DataPath() const { return m_dataPath; }
+    const TermStore& store() const { return m_store; }
 
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);
+
+    QString m_dataPath;
+    TermStore m_store;
 };

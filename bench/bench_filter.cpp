@@ -5,6 +5,7 @@
 #include "lookup/MainLookup.h"
 #include "lookup/PrefixTable.h"
 #include "lookup/TermIndex.h"
+#include "tests/support/NoMoves.h"
 #include "ui/Form1.h"
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
@@ -18,14 +19,6 @@
 #include <vector>
 
 namespace {
-
-class NoMoves : public WindowMoves
-{
-public:
-    void about() override {}
-    void goBack() override {}
-    void exitProgram() override {}
-};
 
 // A window with nothing behind it: what the pass itself costs.
 class NullWindow : public LookupWindow
@@ -76,7 +69,8 @@ int main(int argc, char** argv)
     }
 
     NoMoves moves;
-    Form1 form(store, moves);
+    Form1 form(moves);
+    form.setStore(store);
     form.rows()->showAll(store.size());
     form.List1->setCurrentIndex(form.rows()->index(0));
     form.show();

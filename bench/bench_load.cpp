@@ -24,17 +24,15 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    Module1::DataPath = args[1];
     const QString name = args[2];
     const double fileMB = double(QFileInfo(args[1]).size()) / 1e6;
     const qint64 baseKiB = BenchDictionary::residentKiB("VmRSS");
 
     std::vector<double> ms;
     for (int run = 0; run < 5; ++run) {
-        Module1::Store = TermStore();
         QElapsedTimer timer;
         timer.start();
-        const Module1::LoadOutcome outcome = Module1::LoadDictionary();
+        const Module1::LoadOutcome outcome = Module1::LoadDictionary(args[1]);
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!outcome.ok()) {
             std::fprintf(stderr, "%s\n", qPrintable(outcome.error));

@@ -4,13 +4,13 @@
 
 namespace Module1 {
 
-LoadOutcome LoadDictionary()
+LoadOutcome LoadDictionary(const QString& DataPath)
 {
     DictionaryLoader::Result result = DictionaryLoader::loadFile(DataPath);
     if (!result.ok())
-        return LoadOutcome{0, result.error};
-    Store = std::move(result.store);
-    return LoadOutcome{Store.size(), {}};
+        return LoadOutcome{{}, 0, result.error};
+    const qsizetype count = result.store.size();
+    return LoadOutcome{std::move(result.store), count, {}};
 }
 
 } // namespace Module1

@@ -18,6 +18,8 @@ public:
         QStringLiteral("Please enter some text first !");
 
     MainLookup(const TermStore& store, LookupWindow& window);
+    // Looks up in another store from now on; the tables built for the old one go.
+    void setStore(const TermStore& store);
 
     void txtSearch_Change();
     void Timer_Timer();
@@ -31,7 +33,7 @@ private:
     const TermIndex& index();
     const PrefixTable& prefixes();
 
-    const TermStore& m_store;
+    const TermStore* m_store;
     LookupWindow& m_window;
     quint64 m_passCount = 0;
     // Built on first use, so that a large dictionary does not pay for them during start-up.

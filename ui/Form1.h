@@ -36,7 +36,9 @@ public:
         CopyDefinition = 3
     };
 
-    Form1(const TermStore& store, WindowMoves& moves);
+    // The window lists no terms until it is given the loaded store.
+    explicit Form1(WindowMoves& moves);
+    void setStore(const TermStore& store);
 
     QListView* List1;
     QLineEdit* txtSearch;

@@ -17,12 +17,13 @@ void LabelButtonArray::add(int index, const QString& caption, const QString& too
                            const QRect& captionBox, const QRect& shapeBox)
 {
     auto* shape = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, Black, 1, m_window);
-    shape->setObjectName(QStringLiteral("Shape%1").arg(index));
+    // Element names as the window's control arrays spell them; the panel's frame is "Shape1".
+    shape->setObjectName(QStringLiteral("Shape(%1)").arg(index));
     shape->setGeometry(shapeBox);
     shape->setFillColor(Grey);
 
     auto* button = new LabelButton(index, caption, m_window);
-    button->setObjectName(QStringLiteral("CommandButton%1").arg(index));
+    button->setObjectName(QStringLiteral("CommandButton(%1)").arg(index));
     button->setGeometry(captionBox);
     button->setToolTip(tooltip);
     button->raise();

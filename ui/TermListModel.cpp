@@ -9,7 +9,7 @@ constexpr qint64 BatchInterval = 30'000'000; // ns
 }
 
 TermListModel::TermListModel(const TermStore& store, QObject* parent)
-    : QAbstractListModel(parent), m_store(store)
+    : QAbstractListModel(parent), m_store(&store)
 {
     m_sinceFlush.start();
 }
@@ -28,7 +28,16 @@ QVariant TermListModel::data(const QModelIndex& index, int role) const
 
 QString TermListModel::rowText(int row) const
 {
-    return m_store.term(m_rows[size_t(row)]);
+    return m_store->term(m_rows[size_t(row)]);
+}
+
+void TermListModel::setStore(const TermStore& store)
+{
+    beginResetModel();
+    m_store = &store;
+    m_rows.clear();
+    m_pending.clear();
+    endResetModel();
 }
 
 void TermListModel::clear()

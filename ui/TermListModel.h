@@ -19,6 +19,8 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
+    // A new store empties the list.
+    void setStore(const TermStore& store);
     QString rowText(int row) const;
     void clear();
     void showAll(qsizetype count); // rows 0 .. count - 1, in store order
@@ -30,7 +32,7 @@ public:
     qint64 layoutCost() const { return m_layoutCost; }
 
 private:
-    const TermStore& m_store;
+    const TermStore* m_store;
     std::vector<qint32> m_rows;
     std::vector<qint32> m_pending;
     QElapsedTimer m_sinceFlush;

@@ -2,7 +2,6 @@
 // real ending: nothing of the pass may run after it. CTest fails the run on "pass went on".
 #include "app/Forms.h"
 #include "app/Startup.h"
-#include "dictionary/Module1.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -27,8 +26,9 @@ int main(int argc, char** argv)
         file.write("term" + QByteArray::number(i) + " n.Entry.\r\n");
     file.close();
 
-    Forms forms(Module1::Store, ProgramEnds::immediate());
-    if (!Startup::Form_Load(forms, dir.path()))
+    Startup startup;
+    Forms forms(ProgramEnds::immediate());
+    if (!startup.Form_Load(forms, dir.path()))
         return 2;
     Form1* main = forms.form1();
     main->txtSearch->setText(QStringLiteral("term1"));

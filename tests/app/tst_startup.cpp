@@ -1,8 +1,7 @@
-#include "Fixture.h"
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
-#include "dictionary/Module1.h"
+#include "tests/support/Fixture.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -18,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <sys/stat.h>
 
 namespace {
@@ -57,9 +57,6 @@ private slots:
     void splashIsUpWhileLoadingAndGoneBeforeMain();
     void failureBoxes_data();
     void failureBoxes();
-    void mainWindowGeometry_data();
-    void mainWindowGeometry();
-    void mainWindowLook();
     void tabOrder();
     void exitEndsTheProgram();
     void closingTheMainWindowEndsTheProgram();
@@ -68,6 +65,7 @@ private:
     bool start();
 
     QTemporaryDir* m_dir = nullptr;
+    Startup* m_startup = nullptr;
     Forms* m_forms = nullptr;
     QList<int> m_ends;
 };
@@ -76,20 +74,21 @@ void TestStartup::init()
 {
     m_dir = new QTemporaryDir;
     m_ends.clear();
-    Module1::Store = TermStore();
-    m_forms = new Forms(Module1::Store, [this](int code) { m_ends << code; });
+    m_startup = new Startup;
+    m_forms = new Forms([this](int code) { m_ends << code; });
 }
 
 void TestStartup::cleanup()
 {
     delete m_forms;
+    delete m_startup;
     delete m_dir;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool TestStartup::start()
 {
-    return Startup::Form_Load(*m_forms, m_dir->path());
+    return m_startup->Form_Load(*m_forms, m_dir->path());
 }
 
 void TestStartup::opensMainWindowWithEveryTerm()
@@ -99,7 +98,7 @@ void TestStartup::opensMainWindowWithEveryTerm()
     Form1* main = m_forms->form1();
     QVERIFY(main->isVisible());
     QVERIFY(!m_forms->isLoaded3());
-    QCOMPARE(Module1::DataPath, m_dir->path() + "/data.dat");
+    QCOMPARE(m_startup->DataPath(), m_dir->path() + "/data.dat");
 
     QStringList rows;
     for (int r = 0; r < main->rows()->rowCount(); ++r)
@@ -182,68 +181,6 @@ void TestStartup::failureBoxes()
     QVERIFY(splashUp);
     QCOMPARE(m_ends, QList<int>{0});
     QVERIFY(!m_forms->isLoaded1());
-}
-
-void TestStartup::mainWindowGeometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-
-    QTest::newRow("Label4") << "Label4" << QRect(24, 24, 193, 65);
-    QTest::newRow("Label2") << "Label2" << QRect(24, 104, 137, 17);
-    QTest::newRow("Label3") << "Label3" << QRect(272, 104, 137, 17);
-    QTest::newRow("List1") << "List1" << QRect(24, 128, 233, 275);
-    QTest::newRow("txtSearch") << "txtSearch" << QRect(272, 129, 201, 25);
-    QTest::newRow("Label1") << "Label1" << QRect(272, 192, 137, 17);
-    QTest::newRow("Shape1") << "Shape1" << QRect(272, 216, 377, 187);
-    QTest::newRow("Text1") << "Text1" << QRect(280, 218, 361, 177);
-    QTest::newRow("GO caption") << "CommandButton0" << QRect(496, 132, 89, 17);
-    QTest::newRow("GO shape") << "Shape0" << QRect(496, 128, 89, 25);
-    QTest::newRow("About caption") << "CommandButton1" << QRect(152, 444, 113, 17);
-    QTest::newRow("About shape") << "Shape1" << QRect(272, 216, 377, 187);
-    QTest::newRow("Exit caption") << "CommandButton2" << QRect(408, 444, 113, 17);
-    QTest::newRow("Exit shape") << "Shape2" << QRect(408, 440, 113, 25);
-    QTest::newRow("Copy caption") << "CommandButton3" << QRect(280, 444, 113, 17);
-    QTest::newRow("Copy shape") << "Shape3" << QRect(280, 440, 113, 25);
-}
-
-void TestStartup::mainWindowGeometry()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    Form1* main = m_forms->form1();
-    QWidget* widget = main->findChild<QWidget*>(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->geometry(), geometry);
-}
-
-void TestStartup::mainWindowLook()
-{
-    Form1* main = m_forms->form1();
-    QCOMPARE(main->windowTitle(), QStringLiteral("Quillary") + QString(37, ' ') + "by Ostrevan.");
-    QCOMPARE(main->size(), QSize(660, 493));
-    QCOMPARE(main->minimumSize(), main->maximumSize());
-    QVERIFY(main->windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(main->windowIcon().availableSizes().contains(QSize(32, 32)));
-    QCOMPARE(main->findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText),
-             QColor(128, 0, 0));
-    QCOMPARE(main->findChild<QLabel*>("Label4")->palette().color(QPalette::WindowText),
-             QColor(192, 192, 192));
-    QCOMPARE(main->findChild<QLabel*>("Label2")->font().pointSizeF(), 12.0);
-    QVERIFY(main->findChild<QLabel*>("Label2")->font().bold());
-    QCOMPARE(main->List1->palette().color(QPalette::Base), QColor(224, 224, 224));
-    QCOMPARE(main->txtSearch->palette().color(QPalette::Base), QColor(192, 192, 192));
-    QCOMPARE(main->Text1->palette().color(QPalette::Base), QColor(224, 224, 224));
-    QCOMPARE(main->Text1->font().pointSizeF(), 11.25);
-    QVERIFY(main->Text1->isReadOnly());
-    QCOMPARE(main->Timer->interval(), 100);
-    QVERIFY(main->Timer->isActive());
-    QCOMPARE(main->txtSearch->maxLength(), std::numeric_limits<int>::max());
-    QCOMPARE(main->buttons->CommandButton(0)->toolTip(), QString());
-    QCOMPARE(main->buttons->CommandButton(1)->toolTip(),
-             QStringLiteral("Read about us and this software"));
-    QCOMPARE(main->buttons->CommandButton(2)->toolTip(), QStringLiteral("Close the program"));
 }
 
 void TestStartup::tabOrder()

@@ -1,5 +1,4 @@
 #include "dictionary/DictionaryLoader.h"
-#include "dictionary/Module1.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -64,7 +63,6 @@ private slots:
     void readsFileFromDisk();
     void missingFileIsAnErrorNamingIt();
     void readErrorMidFileIsReported();
-    void loadDictionaryFillsTheGlobals();
 };
 
 void TestDictionaryLoader::lineRules_data()
@@ -215,23 +213,6 @@ void TestDictionaryLoader::readErrorMidFileIsReported()
     QVERIFY2(result.error.contains("data.dat"), qPrintable(result.error));
     QVERIFY2(result.error.contains("Input/output error"), qPrintable(result.error));
     QCOMPARE(result.store.size(), 0);
-}
-
-void TestDictionaryLoader::loadDictionaryFillsTheGlobals()
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("data.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\x01\x02GO n.Short for go.\r\n  \r\nROUTER.A device.\r\n");
-    file.close();
-
-    Module1::DataPath = file.fileName();
-    const Module1::LoadOutcome outcome = Module1::LoadDictionary();
-    QVERIFY(outcome.ok());
-    QCOMPARE(outcome.EntryCount, 2);
-    QCOMPARE(Module1::Terms.upperBound(), 1);
-    QCOMPARE(Module1::Terms[0], QStringLiteral("GO"));
-    QCOMPARE(Module1::Entries[1], QStringLiteral("ROUTER.A device."));
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryLoader)

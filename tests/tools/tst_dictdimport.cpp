@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/TextRules.h"
 #include "lookup/TermIndex.h"
+#include "tests/support/Fixture.h"
 #include "tools/import/DataFileWriter.h"
 #include "tools/import/DictdDatabase.h"
 
@@ -11,12 +12,6 @@
 #include <zlib.h>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray base64Number(qint64 n)
 {
@@ -206,7 +201,7 @@ void TestDictdImport::readsGzipFromDisk()
 {
     QTemporaryDir dir;
     const Dictd d = sample();
-    QVERIFY(writeFile(dir.filePath("s.index"), d.index));
+    QVERIFY(Fixture::writeFile(dir.filePath("s.index"), d.index));
     QVERIFY(writeGzip(dir.filePath("s.dict.dz"), d.data));
     const DictdDatabase::Result r = DictdDatabase::read(dir.filePath("s"));
     QVERIFY2(r.ok(), qPrintable(r.error));
@@ -245,7 +240,8 @@ void TestDictdImport::badInput()
 
     QTemporaryDir dir;
     if (files != "none")
-        QVERIFY(writeFile(dir.filePath("s.index"), files == "truncated" ? sample().index : index));
+        QVERIFY(Fixture::writeFile(dir.filePath("s.index"),
+                                   files == "truncated" ? sample().index : index));
     if (files == "both")
         QVERIFY(writeGzip(dir.filePath("s.dict.dz"), data));
     if (files == "truncated") {
@@ -262,7 +258,7 @@ void TestDictdImport::badInput()
 void TestDictdImport::failedWriteLeavesNoFile()
 {
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath("not-a-folder"), "x"));
+    QVERIFY(Fixture::writeFile(dir.filePath("not-a-folder"), "x"));
     const QString path = dir.filePath("not-a-folder/data.dat");
     QString error;
     QVERIFY(!DataFileWriter::write(path, "##NEW n.x\r\n", error));

@@ -1,5 +1,6 @@
-#include "Fixture.h"
 #include "dictionary/DictionaryLoader.h"
+#include "tests/support/Fixture.h"
+#include "tests/support/NoMoves.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -15,16 +16,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
-
-class NoMoves : public WindowMoves
-{
-public:
-    void about() override {}
-    void goBack() override {}
-    void exitProgram() override {}
-};
 
 const QString FirstText = QStringLiteral("Select or search a term to see its definition.");
 
@@ -77,7 +71,8 @@ private:
 void TestMainWindow::init()
 {
     m_store = DictionaryLoader::parse(Fixture::SmallDictionary);
-    m_form = new Form1(m_store, m_moves);
+    m_form = new Form1(m_moves);
+    m_form->setStore(m_store);
     m_form->rows()->showAll(m_store.size());
     m_form->List1->setCurrentIndex(m_form->rows()->index(0));
     m_form->show();
@@ -338,13 +333,14 @@ void TestMainWindow::accessibleControls_data()
     QTest::newRow("search box") << "txtSearch" << QAccessible::EditableText << "Text to search"
                                 << QString();
     QTest::newRow("panel") << "Text1" << QAccessible::EditableText << "Definition" << QString();
-    QTest::newRow("GO") << "CommandButton0" << QAccessible::Button << "GO" << QString();
-    QTest::newRow("About") << "CommandButton1" << QAccessible::Button << "About"
+    QTest::newRow("GO") << "CommandButton(0)" << QAccessible::Button << "GO" << QString();
+    QTest::newRow("About") << "CommandButton(1)" << QAccessible::Button << "About"
                            << "Read about us and this software";
-    QTest::newRow("Exit") << "CommandButton2" << QAccessible::Button << "Exit"
+    QTest::newRow("Exit") << "CommandButton(2)" << QAccessible::Button << "Exit"
                           << "Close the program";
-    QTest::newRow("Copy Definition") << "CommandButton3" << QAccessible::Button << "Copy Definition"
-                                     << "Copy the definition to the clipboard";
+    QTest::newRow("Copy Definition")
+        << "CommandButton(3)" << QAccessible::Button << "Copy Definition"
+        << "Copy the definition to the clipboard";
 }
 
 void TestMainWindow::accessibleControls()
