@@ -75,6 +75,9 @@ void TestFilterPass::listsTermsBeginningWithTheKey_data()
     QTest::newRow("one letter") << "R"
                                 << QStringList{"Router", "rOUTINE", "ro.ute", "RouTer",
                                                "r.A letter"};
+    QTest::newRow("fifth character differs") << "hardc" << QStringList{};
+    QTest::newRow("a whole term") << "hardware" << QStringList{"hardware"};
+    QTest::newRow("a whole term, other case") << "ROUTER" << QStringList{"Router", "RouTer"};
     QTest::newRow("begins no term") << "xyz" << QStringList{};
     QTest::newRow("longer than every term") << "router and more" << QStringList{};
     QTest::newRow("outside the code page") << QString::fromUtf8("č") << QStringList{};

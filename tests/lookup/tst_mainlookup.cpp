@@ -121,8 +121,12 @@ void TestMainLookup::go_data()
     QTest::addColumn<QString>("message");
 
     const QString first = QStringLiteral("Select or search a term to see its definition.");
-    QTest::newRow("empty") << "" << MainLookup::EmptySearchPrompt << "";
-    QTest::newRow("spaces only") << "    " << MainLookup::EmptySearchPrompt << "";
+    QTest::newRow("empty") << ""
+                           << "Please enter some text first !"
+                           << "";
+    QTest::newRow("spaces only") << "    "
+                                 << "Please enter some text first !"
+                                 << "";
     QTest::newRow("spaced mixed case") << "  RouTer "
                                        << "Router n.A device that forwards packets."
                                        << "";

@@ -22,6 +22,7 @@ inline const QByteArray SmallDictionary = "\x01\x02ROUTER n.A device that forwar
                                           "hardware.The physical parts.\r\n"
                                           "hard disk.A storage device.\r\n"
                                           "IP. Internet Protocol .The protocol.\r\n"
-                                          "Caf\xe9.A place.\r\n";
+                                          "Caf\xe9.A place.\r\n"
+                                          "<b> tag n.The <b> element\r\n";
 
 } // namespace Fixture

@@ -8,12 +8,14 @@
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -45,12 +47,18 @@ private slots:
     void selectedRowStays_data();
     void selectedRowStays();
     void layoutCostLeavesOutModalBoxes();
+    void keystrokeInsideAPassLeavesOnlyItsRows();
     void accessibleControls_data();
     void accessibleControls();
     void pressActionCopies();
 
 private:
     QStringList rows() const;
+    void waitTicks(int ticks)
+    {
+        QSignalSpy spy(m_form->Timer, &QTimer::timeout);
+        QTRY_VERIFY(spy.count() >= ticks);
+    }
     void addGoWays();
     void runGo(int key);
     void click(int button)
@@ -72,6 +80,9 @@ void TestMainWindow::init()
 {
     m_store = DictionaryLoader::parse(Fixture::SmallDictionary);
     m_form = new Form1(m_moves);
+    // Every change of the rows in these tests, the batched inserts included, checked as it happens.
+    new QAbstractItemModelTester(m_form->rows(),
+                                 QAbstractItemModelTester::FailureReportingMode::QtTest, m_form);
     m_form->setStore(m_store);
     m_form->rows()->showAll(m_store.size());
     m_form->List1->setCurrentIndex(m_form->rows()->index(0));
@@ -95,7 +106,7 @@ QStringList TestMainWindow::rows() const
 void TestMainWindow::selectingARowShowsItsEntry()
 {
     clickRow(0); // already current: nothing to show
-    QTest::qWait(250);
+    waitTicks(2);
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
 
     clickRow(1); // "router" equals "ROUTER" ignoring case: the first one wins
@@ -136,6 +147,8 @@ void TestMainWindow::go_data()
                                                       << "ROUTER n.A device that forwards packets.";
         QTest::addRow("short-head term, %s", name) << key << "ip.internet protocol"
                                                    << "IP. Internet Protocol .The protocol.";
+        QTest::addRow("markup shown as written, %s", name) << key << "<B> TAG"
+                                                           << "<b> tag n.The <b> element";
     };
     rows("GO clicked", 0);
     rows("Return", Qt::Key_Return);
@@ -261,7 +274,7 @@ void TestMainWindow::focusAloneSelectsNothing()
     m_form->txtSearch->setFocus();
     QTest::keyClick(m_form->txtSearch, Qt::Key_Tab, Qt::ShiftModifier); // back to the list
     QCOMPARE(QApplication::focusWidget(), m_form->List1);
-    QTest::qWait(250);
+    waitTicks(2);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
 
@@ -321,6 +334,22 @@ void TestMainWindow::layoutCostLeavesOutModalBoxes()
     QCOMPARE(m_form->rows()->rowCount(), int(m_store.size()));
     QVERIFY2(m_form->rows()->layoutCost() < 150'000'000,
              qPrintable(QString::number(m_form->rows()->layoutCost())));
+}
+
+void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
+{
+    QByteArray bytes = "##";
+    for (int i = 0; i < 2000; ++i)
+        bytes += "a" + QByteArray::number(i) + " n.x\r\n";
+    bytes += "ab0 n.x\r\nab1 n.x\r\n";
+    const TermStore store = DictionaryLoader::parse(bytes);
+    m_form->setStore(store);
+    // Runs at the first event run of the pass for "a": a key typed while the list is rebuilt.
+    QMetaObject::invokeMethod(
+        m_form, [this] { QTest::keyClick(m_form->txtSearch, 'b'); }, Qt::QueuedConnection);
+    QTest::keyClick(m_form->txtSearch, 'a');
+    QCOMPARE(rows(), (QStringList{"ab0", "ab1"}));
+    m_form->setStore(m_store);
 }
 
 void TestMainWindow::accessibleControls_data()

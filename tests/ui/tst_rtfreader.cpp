@@ -81,8 +81,7 @@ void TestRtfReader::malformedInputNeverFails()
 {
     QFETCH(QByteArray, rtf);
     QTextDocument document;
-    RtfReader::read(rtf, document);
-    QVERIFY(document.characterCount() >= 1);
+    RtfReader::read(rtf, document); // returns, without a crash or a hang
 }
 
 QTEST_MAIN(TestRtfReader)
