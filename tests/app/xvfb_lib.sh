@@ -8,25 +8,18 @@ main_title='^Quillary {37}by Ostrevan\.$'
 about_title='^About Quillary {31}by Ostrevan\.$'
 box_title='^Quillary$'
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+
 start_xvfb() {
-    unset QT_QPA_PLATFORM
     work=$(mktemp -d)
     pid=""
-    local n
-    for n in $(seq 100 199); do
-        [ -e "/tmp/.X$n-lock" ] || { DISPLAY=":$n"; break; }
-    done
-    export DISPLAY
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
     trap stop_xvfb EXIT
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    fail "Xvfb did not start"
+    start_xvfb_server || fail "Xvfb did not start"
 }
 
 stop_xvfb() {
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    stop_xvfb_server
     rm -rf "$work"
 }
 
