@@ -15,13 +15,13 @@ Windows1252::Windows1252()
     // Filled once from Qt's decoder; bytes it leaves undefined become their C1 control, as on
     // Windows, so no byte is ever lost.
     QStringDecoder decoder("windows-1252");
-    for (int b = 0; b < 256; ++b) {
+    for (size_t b = 0; b < 256; ++b) {
         const char byte = char(b);
         const QString s = decoder.isValid() ? decoder.decode(QByteArrayView(&byte, 1)) : QString();
         const bool usable = s.size() == 1 && s.at(0) != QChar::ReplacementCharacter;
         m_chars[b] = usable ? s.at(0) : QChar(char16_t(b));
     }
-    for (int b = 0; b < 256; ++b) {
+    for (size_t b = 0; b < 256; ++b) {
         const auto lowered = fromChar(TextRules::lowerChar(m_chars[b]));
         m_lower[b] = lowered ? *lowered : uchar(b);
     }
@@ -31,7 +31,7 @@ std::optional<uchar> Windows1252::fromChar(QChar c) const
 {
     if (c.unicode() < 0x80)
         return uchar(c.unicode());
-    for (int b = 0x80; b < 256; ++b) {
+    for (size_t b = 0x80; b < 256; ++b) {
         if (m_chars[b] == c)
             return uchar(b);
     }

@@ -34,7 +34,7 @@ void TestWindows1252::everyByteIsOneDistinctCharacter()
 
 void TestWindows1252::undefinedBytesAreTheirControlCharacters()
 {
-    for (const uchar b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+    for (const uchar b : {uchar(0x81), uchar(0x8D), uchar(0x8F), uchar(0x90), uchar(0x9D)})
         QCOMPARE(Windows1252::instance().toChar(b), QChar(char16_t(b)));
 }
 
