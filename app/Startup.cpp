@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>
+#include <QTimer>
 
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
@@ -40,6 +41,8 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     forms.unloadForm3();
     main->show();
     main->List1->setFocus();
+    // Once the window is up and before anyone types, what the first filter pass needs.
+    QTimer::singleShot(0, main, [main] { main->lookup().prepareFilter(); });
     return true;
 }
 

@@ -117,6 +117,7 @@ void splitLines(TermStore& store)
 
 TermStore DictionaryLoader::parse(QByteArrayView bytes)
 {
+    // Callers hand in what a file of at most TermStore::MaxTextSize bytes holds.
     TermStore store;
     if (!bytes.isEmpty()) // an empty view may have no data pointer at all
         memcpy(store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
@@ -128,6 +129,16 @@ TermStore DictionaryLoader::parse(QByteArrayView bytes)
 DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name)
 {
     Result result;
+    const auto fail = [&result, &name](const QString& why) {
+        result.store = TermStore();
+        result.error = QStringLiteral("Cannot read %1: %2").arg(name, why);
+    };
+    const QString tooLarge = QStringLiteral("the file is larger than the 4 GiB that a dictionary "
+                                            "may hold");
+    if (!device.isSequential() && device.size() > TermStore::MaxTextSize) {
+        fail(tooLarge);
+        return result;
+    }
     TermStore& store = result.store;
     // One byte of headroom lets the read that finds the end happen without growing the buffer.
     qsizetype capacity = device.isSequential() ? (1 << 16) : device.size() + 1;
@@ -140,13 +151,16 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
         }
         const qint64 n = device.read(buffer + used, capacity - used);
         if (n < 0) {
-            result.store = TermStore();
-            result.error = QStringLiteral("Cannot read %1: %2").arg(name, device.errorString());
+            fail(device.errorString());
             return result;
         }
         if (n == 0)
             break;
         used += n;
+        if (used > TermStore::MaxTextSize) {
+            fail(tooLarge); // a pipe, or a file that grew while it was read
+            return result;
+        }
     }
     store.setTextSize(used);
     splitLines(store);

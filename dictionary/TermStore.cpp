@@ -2,6 +2,8 @@
 
 #include "dictionary/Windows1252.h"
 
+#include <cstring>
+
 QString TermStore::term(qsizetype i) const
 {
     return Windows1252::instance().decode(termBytes(i));
@@ -14,16 +16,25 @@ QString TermStore::entry(qsizetype i) const
 
 QByteArrayView TermStore::termBytes(qsizetype i) const
 {
-    const Span span = m_terms[size_t(i)];
-    if (span.offset & ComposedFlag)
-        return QByteArrayView(m_composed).sliced(span.offset & ~ComposedFlag, span.length);
-    return QByteArrayView(m_text.data() + span.offset, span.length);
+    const Line line = m_lines[size_t(i)];
+    if (line.term & ComposedFlag) {
+        const Span span = m_composedSpans[line.term & ~ComposedFlag];
+        return QByteArrayView(m_composed).sliced(span.offset, span.length);
+    }
+    return QByteArrayView(m_text.data() + line.offset + (line.term >> LengthBits),
+                          line.term & MaxLength);
 }
 
 QByteArrayView TermStore::entryBytes(qsizetype i) const
 {
-    const Span span = m_entries[size_t(i)];
-    return QByteArrayView(m_text.data() + span.offset, span.length);
+    const char* start = m_text.data() + m_lines[size_t(i)].offset;
+    const size_t rest = size_t(m_text.data() + m_textSize - start);
+    const void* cr = memchr(start, '\r', rest);
+    const void* lf = memchr(start, '\n', cr ? size_t(static_cast<const char*>(cr) - start) : rest);
+    const char* end = lf   ? static_cast<const char*>(lf)
+                      : cr ? static_cast<const char*>(cr)
+                           : start + rest;
+    return QByteArrayView(start, end - start);
 }
 
 char* TermStore::textBuffer(qsizetype capacity)
@@ -34,19 +45,23 @@ char* TermStore::textBuffer(qsizetype capacity)
 
 void TermStore::reserve(qsizetype entries)
 {
-    m_entries.reserve(size_t(entries));
-    m_terms.reserve(size_t(entries));
+    m_lines.reserve(size_t(entries));
 }
 
 void TermStore::append(Span entry, Span term)
 {
-    m_entries.push_back(entry);
-    m_terms.push_back(term);
+    const qsizetype start = term.offset - entry.offset;
+    if (start > MaxStart || term.length > MaxLength) {
+        appendComposed(entry, QByteArrayView(m_text.data() + term.offset, term.length));
+        return;
+    }
+    m_lines.push_back(
+        Line{quint32(entry.offset), quint32(start) << LengthBits | quint32(term.length)});
 }
 
 void TermStore::appendComposed(Span entry, QByteArrayView term)
 {
-    m_entries.push_back(entry);
-    m_terms.push_back(Span{m_composed.size() | ComposedFlag, term.size()});
+    m_lines.push_back(Line{quint32(entry.offset), quint32(m_composedSpans.size()) | ComposedFlag});
+    m_composedSpans.push_back(Span{m_composed.size(), term.size()});
     m_composed.append(term);
 }

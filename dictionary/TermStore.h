@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 // The loaded dictionary: for each entry line, in file order, its display term and its whole text.
-// Lines are kept as the file's own Windows-1252 bytes in one buffer and decoded when read, which
-// keeps a large dictionary close to the size of its file.
+// Lines are kept as the file's own Windows-1252 bytes in one buffer and decoded when read; each
+// entry adds eight bytes, its line's start and where its term lies, so that a large dictionary
+// stays close to the size of its file. An entry's text runs from its start to the next line end.
 class TermStore
 {
 public:
@@ -17,7 +19,10 @@ public:
         qsizetype length = 0;
     };
 
-    qsizetype size() const { return qsizetype(m_entries.size()); }
+    // Offsets are 32-bit: the loader refuses a larger file.
+    static constexpr qsizetype MaxTextSize = qsizetype(0xFFFFFFFFu);
+
+    qsizetype size() const { return qsizetype(m_lines.size()); }
 
     QString term(qsizetype i) const;
     QString entry(qsizetype i) const;
@@ -29,15 +34,26 @@ public:
     void setTextSize(qsizetype size) { m_textSize = size; }
     QByteArrayView text() const { return {m_text.data(), m_textSize}; }
     void reserve(qsizetype entries);
+    // An entry whose line ends at the next line end of the text, its term a slice of the line.
     void append(Span entry, Span term);
     void appendComposed(Span entry, QByteArrayView term);
 
 private:
-    static constexpr qsizetype ComposedFlag = qsizetype(1) << 62;
+    struct Line
+    {
+        quint32 offset;
+        // The term: its start within the line (7 bits) and its length (24 bits), or, with the top
+        // bit, the index of a term kept in m_composed.
+        quint32 term;
+    };
+    static constexpr quint32 ComposedFlag = 0x80000000u;
+    static constexpr quint32 LengthBits = 24;
+    static constexpr quint32 MaxStart = 0x7F;
+    static constexpr quint32 MaxLength = (1u << LengthBits) - 1;
 
     PageBuffer m_text;
     qsizetype m_textSize = 0;
-    QByteArray m_composed; // display terms that are not a slice of their own line
-    PageVector<Span> m_entries;
-    PageVector<Span> m_terms;
+    QByteArray m_composed; // display terms that are not a short slice of their own line
+    std::vector<Span> m_composedSpans;
+    PageVector<Line> m_lines;
 };

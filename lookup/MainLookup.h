@@ -21,6 +21,9 @@ public:
     // Looks up in another store from now on; the tables built for the old one go.
     void setStore(const TermStore& store);
 
+    // Builds what the first filter pass needs, so that the first key typed does not wait for it.
+    void prepareFilter() { prefixes(); }
+
     void txtSearch_Change();
     void Timer_Timer();
     void go();

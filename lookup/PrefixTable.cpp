@@ -36,15 +36,16 @@ PrefixTable::PrefixTable(const TermStore& store) : m_store(store)
         for (qsizetype k = 0; k < n; ++k)
             lowered[k] = char(codec.lower(uchar(term[k])));
         m_prefix[size_t(i)] = packFirstFour(lowered, n);
-        m_length[size_t(i)] = quint32(std::min<qsizetype>(term.size(), 0xFFFFFFFF));
+        m_length[size_t(i)] = quint8(std::min(term.size(), LongTerm));
     }
 }
 
 bool PrefixTable::startsWith(qsizetype i, const Key& key) const
 {
     const qsizetype keyLength = key.bytes.size();
-    if (qsizetype(m_length[size_t(i)]) < keyLength ||
-        (m_prefix[size_t(i)] & key.mask) != key.packed)
+    const qsizetype termLength =
+        keyLength > LongTerm ? m_store.termBytes(i).size() : m_length[size_t(i)];
+    if (termLength < keyLength || (m_prefix[size_t(i)] & key.mask) != key.packed)
         return false;
     if (keyLength <= 4)
         return true;

@@ -26,5 +26,6 @@ public:
 private:
     const TermStore& m_store;
     std::vector<quint32> m_prefix;
-    std::vector<quint32> m_length;
+    std::vector<quint8> m_length; // up to 255; a longer key asks the store
+    static constexpr qsizetype LongTerm = 255;
 };

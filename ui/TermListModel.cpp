@@ -2,8 +2,6 @@
 
 #include "dictionary/TermStore.h"
 
-#include <numeric>
-
 namespace {
 constexpr qint64 BatchInterval = 30'000'000; // ns
 }
@@ -16,25 +14,26 @@ TermListModel::TermListModel(const TermStore& store, QObject* parent)
 
 int TermListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_all + qsizetype(m_rows.size()));
 }
 
 QVariant TermListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= m_rows.size())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
     return rowText(index.row());
 }
 
 QString TermListModel::rowText(int row) const
 {
-    return m_store->term(m_rows[size_t(row)]);
+    return m_store->term(row < m_all ? row : m_rows[size_t(row - m_all)]);
 }
 
 void TermListModel::setStore(const TermStore& store)
 {
     beginResetModel();
     m_store = &store;
+    m_all = 0;
     m_rows.clear();
     m_pending.clear();
     endResetModel();
@@ -43,6 +42,7 @@ void TermListModel::setStore(const TermStore& store)
 void TermListModel::clear()
 {
     beginResetModel();
+    m_all = 0;
     m_rows.clear();
     m_pending.clear();
     endResetModel();
@@ -53,8 +53,8 @@ void TermListModel::showAll(qsizetype count)
 {
     beginResetModel();
     m_pending.clear();
-    m_rows.resize(size_t(count));
-    std::iota(m_rows.begin(), m_rows.end(), 0);
+    m_rows.clear();
+    m_all = count;
     endResetModel();
 }
 
@@ -62,7 +62,7 @@ void TermListModel::flush()
 {
     if (m_pending.empty())
         return;
-    const int first = int(m_rows.size());
+    const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + int(m_pending.size()) - 1);
     m_rows.insert(m_rows.end(), m_pending.begin(), m_pending.end());
     m_pending.clear();

@@ -33,6 +33,7 @@ public:
 
 private:
     const TermStore* m_store;
+    qsizetype m_all = 0; // every store index in order, kept as a count rather than a list
     std::vector<qint32> m_rows;
     std::vector<qint32> m_pending;
     QElapsedTimer m_sinceFlush;

@@ -3,10 +3,13 @@
 #include "ui/KeptSelectionModel.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
 
 TermListView::TermListView(QWidget* parent) : QListView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
 }
 
 void TermListView::setModel(QAbstractItemModel* model)
@@ -17,6 +20,174 @@ void TermListView::setModel(QAbstractItemModel* model)
     setSelectionModel(new KeptSelectionModel(model, this));
     if (made != given)
         delete made;
+}
+
+int TermListView::rows() const
+{
+    return model() ? model()->rowCount(rootIndex()) : 0;
+}
+
+int TermListView::rowHeight() const
+{
+    if (m_rowHeight == 0 && rows() > 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        m_rowHeight = itemDelegate()->sizeHint(option, model()->index(0, 0, rootIndex())).height();
+    }
+    return std::max(1, m_rowHeight);
+}
+
+int TermListView::visibleRows() const
+{
+    return std::max(1, viewport()->height() / rowHeight());
+}
+
+int TermListView::verticalOffset() const
+{
+    return verticalScrollBar()->value() * rowHeight();
+}
+
+QRect TermListView::rowRect(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.model() != model())
+        return {};
+    return QRect(0, index.row() * rowHeight(), viewport()->width(), rowHeight());
+}
+
+QRect TermListView::visualRect(const QModelIndex& index) const
+{
+    return rowRect(index).translated(0, -verticalOffset());
+}
+
+QModelIndex TermListView::indexAt(const QPoint& point) const
+{
+    const int row = (point.y() + verticalOffset()) / rowHeight();
+    if (point.y() < 0 || point.x() < 0 || point.x() >= viewport()->width() || row >= rows())
+        return {};
+    return model()->index(row, 0, rootIndex());
+}
+
+void TermListView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!index.isValid())
+        return;
+    const int row = index.row();
+    const int top = verticalScrollBar()->value();
+    const int shown = visibleRows();
+    int value = top;
+    if (hint == PositionAtTop || (hint == EnsureVisible && row < top))
+        value = row;
+    else if (hint == PositionAtBottom || (hint == EnsureVisible && row >= top + shown))
+        value = row - shown + 1;
+    else if (hint == PositionAtCenter)
+        value = row - shown / 2;
+    verticalScrollBar()->setValue(value);
+}
+
+void TermListView::doItemsLayout()
+{
+    // Nothing to lay out: only the scroll range follows the number of rows.
+    QAbstractItemView::doItemsLayout();
+}
+
+void TermListView::updateGeometries()
+{
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setPageStep(visibleRows());
+    verticalScrollBar()->setRange(0, std::max(0, rows() - visibleRows()));
+    horizontalScrollBar()->setRange(0, 0);
+    QAbstractItemView::updateGeometries();
+}
+
+void TermListView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractItemView::resizeEvent(event);
+}
+
+void TermListView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+QModelIndex TermListView::moveCursor(CursorAction action, Qt::KeyboardModifiers)
+{
+    const int count = rows();
+    if (count == 0)
+        return {};
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return model()->index(0, 0, rootIndex());
+    int row = current.row();
+    switch (action) {
+    case MoveUp:
+    case MovePrevious:
+        --row;
+        break;
+    case MoveDown:
+    case MoveNext:
+        ++row;
+        break;
+    case MovePageUp:
+        row -= visibleRows();
+        break;
+    case MovePageDown:
+        row += visibleRows();
+        break;
+    case MoveHome:
+        row = 0;
+        break;
+    case MoveEnd:
+        row = count - 1;
+        break;
+    default:
+        break;
+    }
+    return model()->index(std::clamp(row, 0, count - 1), 0, rootIndex());
+}
+
+void TermListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command)
+{
+    const QRect r = rect.normalized();
+    const int first = std::max(0, (r.top() + verticalOffset()) / rowHeight());
+    const int last = std::min(rows() - 1, (r.bottom() + verticalOffset()) / rowHeight());
+    QItemSelection selection;
+    if (r.bottom() >= 0 && r.left() < viewport()->width() && r.right() >= 0 && first <= last)
+        selection.select(model()->index(first, 0, rootIndex()),
+                         model()->index(last, 0, rootIndex()));
+    selectionModel()->select(selection, command);
+}
+
+QRegion TermListView::visualRegionForSelection(const QItemSelection& selection) const
+{
+    QRegion region;
+    for (const QItemSelectionRange& range : selection) {
+        const QRect top = visualRect(model()->index(range.top(), 0, rootIndex()));
+        region += QRect(top.left(), top.top(), top.width(), range.height() * rowHeight());
+    }
+    return region;
+}
+
+void TermListView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const bool focus = hasFocus() && currentIndex().isValid();
+    const QRect area = event->rect();
+    const int first = (area.top() + verticalOffset()) / rowHeight();
+    const int last = std::min(rows() - 1, (area.bottom() + verticalOffset()) / rowHeight());
+    for (int row = std::max(0, first); row <= last; ++row) {
+        const QModelIndex index = model()->index(row, 0, rootIndex());
+        option.rect = visualRect(index);
+        option.state = QStyle::State_Enabled;
+        if (isActiveWindow())
+            option.state |= QStyle::State_Active;
+        if (selectionModel()->isSelected(index))
+            option.state |= QStyle::State_Selected;
+        if (focus && index == currentIndex())
+            option.state |= QStyle::State_HasFocus;
+        itemDelegate()->paint(&painter, option, index);
+    }
 }
 
 void TermListView::keyPressEvent(QKeyEvent* event)

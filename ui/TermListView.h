@@ -5,6 +5,10 @@
 // The term list: one row at a time selected, and kept selected until the rows are rebuilt. In a
 // list with no selected row, the first Down selects the current row rather than the next, as list
 // boxes do.
+//
+// Its rows all have one height, so where a row lies is worked out from its number: the view keeps
+// nothing per row and lays nothing out when rows come or go, which keeps a list of a million
+// terms as quick to fill and as small as one of a thousand. It scrolls by whole rows.
 class TermListView : public QListView
 {
     Q_OBJECT
@@ -13,7 +17,28 @@ public:
     explicit TermListView(QWidget* parent = nullptr);
 
     void setModel(QAbstractItemModel* model) override;
+    QRect visualRect(const QModelIndex& index) const override;
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+    int horizontalOffset() const override { return 0; }
+    int verticalOffset() const override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+
+private:
+    int rows() const;
+    int rowHeight() const;
+    int visibleRows() const;
+    QRect rowRect(const QModelIndex& index) const; // in content coordinates
+
+    mutable int m_rowHeight = 0; // measured from the first row, then kept
 };

@@ -41,6 +41,8 @@ printf '   \r\n  \r\n     ' > "$app/data.dat"
 expect "spaces only" box
 ln -s /proc/self/mem "$app/data.dat" # an ordinary file whose reads fail
 expect "unreadable" box
+truncate -s 4294967296 "$app/data.dat" # sparse: too large for the store's 32-bit offsets
+expect "larger than 4 GiB" box
 { printf '##'; head -c 100000 /dev/zero | tr '\0' 'x'; printf '.def\r\n'; head -c 100000 /dev/zero | tr '\0' 'y'; printf '\r\n'; } > "$app/data.dat"
 expect "100,000-character lines" main
 printf '##A\0B.c\0d\r\n\0\0\0\r\n' > "$app/data.dat"

@@ -62,6 +62,7 @@ private slots:
     void duplicatesKeepFileOrder();
     void readsFileFromDisk();
     void missingFileIsAnErrorNamingIt();
+    void fileTooLargeForTheStoreIsAnError();
     void readErrorMidFileIsReported();
 };
 
@@ -88,6 +89,15 @@ void TestDictionaryLoader::lineRules_data()
     QTest::newRow("entry text keeps its spaces")
         << QByteArray("@@ABC.d\r\n  DEF .e  \r\n") << QStringList{"ABC", "DEF"}
         << QStringList{"ABC.d", "  DEF .e  "};
+    // A term is kept as its start within the line, in 7 bits, and its length: one that starts
+    // further in is kept apart.
+    QTest::newRow("term 127 characters into its line")
+        << QByteArray("@@ABC.d\r\n" + QByteArray(127, ' ') + "DEF n.e\n")
+        << QStringList{"ABC", "DEF"} << QStringList{"ABC.d", QString(127, ' ') + "DEF n.e"};
+    QTest::newRow("term 128 characters into its line")
+        << QByteArray("@@ABC.d\r\n" + QByteArray(128, ' ') + "DEF n.e\rGHI.j")
+        << QStringList{"ABC", "DEF", "GHI"}
+        << QStringList{"ABC.d", QString(128, ' ') + "DEF n.e", "GHI.j"};
     QTest::newRow("term, space and n") << QByteArray("@@router n.A device") << QStringList{"router"}
                                        << QStringList{"router n.A device"};
     QTest::newRow("final n removed once")
@@ -201,6 +211,19 @@ void TestDictionaryLoader::missingFileIsAnErrorNamingIt()
     const DictionaryLoader::Result result = DictionaryLoader::loadFile(path);
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains(path), qPrintable(result.error));
+    QCOMPARE(result.store.size(), 0);
+}
+
+void TestDictionaryLoader::fileTooLargeForTheStoreIsAnError()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("data.dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(TermStore::MaxTextSize + 1)); // sparse: takes no disk space
+    file.close();
+    const DictionaryLoader::Result result = DictionaryLoader::loadFile(file.fileName());
+    QVERIFY(!result.ok());
+    QVERIFY2(result.error.contains("larger than the 4 GiB"), qPrintable(result.error));
     QCOMPARE(result.store.size(), 0);
 }
 

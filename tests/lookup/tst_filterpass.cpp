@@ -45,6 +45,7 @@ class TestFilterPass : public QObject
 private slots:
     void listsTermsBeginningWithTheKey_data();
     void listsTermsBeginningWithTheKey();
+    void keyLongerThanTheKeptLengths();
     void passResetsFollowerAndLeavesPanel();
     void eventsRunAfterMultiplesOfFiftyOnly_data();
     void eventsRunAfterMultiplesOfFiftyOnly();
@@ -95,6 +96,18 @@ void TestFilterPass::listsTermsBeginningWithTheKey()
     lookup.txtSearch_Change();
     QCOMPARE(window.rows, rows);
     QCOMPARE(window.filledCount, 1);
+}
+
+void TestFilterPass::keyLongerThanTheKeptLengths()
+{
+    // The table keeps lengths up to 255: a longer key is measured against the term itself.
+    const TermStore store = DictionaryLoader::parse("@@" + QByteArray(300, 'x') + " n.long\r\n" +
+                                                    QByteArray(200, 'x') + " n.short\r\n");
+    ScriptedWindow window(store);
+    MainLookup lookup(store, window);
+    window.search = QString(260, u'x');
+    lookup.txtSearch_Change();
+    QCOMPARE(window.rows, QStringList{QString(300, u'x')});
 }
 
 void TestFilterPass::passResetsFollowerAndLeavesPanel()

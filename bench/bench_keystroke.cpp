@@ -1,0 +1,195 @@
+// Keystroke to screen, as a user sees it: launches the program, clicks its search box and types
+// keys through XTest, timing each from the key press to the first change of the main window's
+// pixels (DAMAGE) and to the last change before 150 ms of quiet.
+// Usage: bench_keystroke NAME PROGRAM   (in an X server without a window manager)
+// Prints BENCH NAME_letter (median over several letters, each typed into an empty box),
+// NAME_first_letter (the first of them, which builds the lookup tables) and NAME_clear (the
+// BackSpace that empties the box again), in ms to the last change.
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+xcb_connection_t* c;
+xcb_window_t root;
+uint8_t damageEvent;
+
+double msSince(Clock::time_point t)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
+
+std::string titleOf(xcb_window_t window)
+{
+    auto cookie =
+        xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    if (!reply)
+        return {};
+    std::string title(static_cast<const char*>(xcb_get_property_value(reply)),
+                      size_t(xcb_get_property_value_length(reply)));
+    free(reply);
+    return title;
+}
+
+xcb_window_t waitForMainWindow()
+{
+    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
+        const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+        const xcb_window_t window =
+            mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
+        free(event);
+        if (mapped && titleOf(window).rfind("Quillary ", 0) == 0)
+            return window;
+    }
+    return 0;
+}
+
+// Waits up to `ms` for an event; returns it (or nullptr on time-out).
+xcb_generic_event_t* nextEvent(double ms)
+{
+    const auto deadline = Clock::now() + std::chrono::microseconds(long(ms * 1000));
+    for (;;) {
+        if (xcb_generic_event_t* event = xcb_poll_for_event(c))
+            return event;
+        const double left =
+            std::chrono::duration<double, std::milli>(deadline - Clock::now()).count();
+        if (left <= 0)
+            return nullptr;
+        pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+        poll(&fd, 1, int(left) + 1);
+    }
+}
+
+struct Timing
+{
+    double first = -1, last = -1;
+};
+
+// Damage events until `quietMs` pass without one; times relative to `start`.
+Timing collect(xcb_damage_damage_t damage, Clock::time_point start, double quietMs)
+{
+    Timing t;
+    while (xcb_generic_event_t* event = nextEvent(quietMs)) {
+        const bool damaged = event->response_type == damageEvent + XCB_DAMAGE_NOTIFY;
+        free(event);
+        if (!damaged)
+            continue;
+        xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
+        xcb_flush(c);
+        const double at = msSince(start);
+        if (t.first < 0)
+            t.first = at;
+        t.last = at;
+    }
+    return t;
+}
+
+xcb_keycode_t keycodeOf(xcb_keysym_t keysym)
+{
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    auto cookie = xcb_get_keyboard_mapping(c, setup->min_keycode, uint8_t(count));
+    xcb_get_keyboard_mapping_reply_t* reply = xcb_get_keyboard_mapping_reply(c, cookie, nullptr);
+    xcb_keycode_t found = 0;
+    if (reply) {
+        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
+        for (int k = 0; k < count && !found; ++k) {
+            if (syms[k * reply->keysyms_per_keycode] == keysym)
+                found = xcb_keycode_t(setup->min_keycode + k);
+        }
+        free(reply);
+    }
+    return found;
+}
+
+void press(uint8_t type, uint8_t detail, int16_t x = 0, int16_t y = 0)
+{
+    xcb_test_fake_input(c, type, detail, XCB_CURRENT_TIME, root, x, y, 0);
+}
+
+Timing typeKey(xcb_damage_damage_t damage, xcb_keysym_t keysym)
+{
+    const xcb_keycode_t code = keycodeOf(keysym);
+    const auto start = Clock::now();
+    press(XCB_KEY_PRESS, code);
+    press(XCB_KEY_RELEASE, code);
+    xcb_flush(c);
+    return collect(damage, start, 150);
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: bench_keystroke NAME PROGRAM\n");
+        return 2;
+    }
+    c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        std::fprintf(stderr, "bench_keystroke: no X server\n");
+        return 1;
+    }
+    root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+    damageEvent = xcb_get_extension_data(c, &xcb_damage_id)->first_event;
+    xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr);
+    xcb_flush(c);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(argv[2], argv[2], nullptr);
+        _exit(127);
+    }
+    const xcb_window_t window = waitForMainWindow();
+    const xcb_damage_damage_t damage = xcb_generate_id(c);
+    xcb_damage_create(c, damage, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+    collect(damage, Clock::now(), 500); // the window's first paint
+
+    // A click into the search box (272, 129 to 473, 154 in the window) gives it the focus.
+    xcb_set_input_focus(c, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    auto* at = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, root, 372, 141), nullptr);
+    press(XCB_MOTION_NOTIFY, 0, at->dst_x, at->dst_y);
+    press(XCB_BUTTON_PRESS, 1);
+    press(XCB_BUTTON_RELEASE, 1);
+    free(at);
+    xcb_flush(c);
+    collect(damage, Clock::now(), 300);
+
+    std::vector<double> letters, clears;
+    const char* typed = "sdmtpcbrfa";
+    for (const char* k = typed; *k; ++k) {
+        letters.push_back(typeKey(damage, xcb_keysym_t(*k)).last);
+        clears.push_back(typeKey(damage, 0xff08 /* BackSpace */).last);
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    std::printf("BENCH %s_letter %.1f ms\n", argv[1], median(letters));
+    std::printf("BENCH %s_first_letter %.1f ms\n", argv[1], letters.front());
+    std::printf("BENCH %s_clear %.1f ms\n", argv[1], median(clears));
+    xcb_disconnect(c);
+    return 0;
+}
