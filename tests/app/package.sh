@@ -8,6 +8,7 @@ build=$(cd "$1" && pwd)
 for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
+[ -f "$build/data.dat" ] || { echo "skipped: no dictionary in $build (make data)"; exit 77; }
 source "$(dirname "$0")/xvfb_lib.sh"
 start_xvfb
 app_id=org.example.pemberlux.Quillary
