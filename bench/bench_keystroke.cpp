@@ -5,6 +5,8 @@
 // Prints BENCH NAME_letter (median over several letters, each typed into an empty box),
 // NAME_first_letter (the first of them, which builds the lookup tables) and NAME_clear (the
 // BackSpace that empties the box again), in ms to the last change.
+#include "XcbTitle.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -33,19 +35,6 @@ double msSince(Clock::time_point t)
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
 }
 
-std::string titleOf(xcb_window_t window)
-{
-    auto cookie =
-        xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
-    if (!reply)
-        return {};
-    std::string title(static_cast<const char*>(xcb_get_property_value(reply)),
-                      size_t(xcb_get_property_value_length(reply)));
-    free(reply);
-    return title;
-}
-
 xcb_window_t waitForMainWindow()
 {
     while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
@@ -53,7 +42,7 @@ xcb_window_t waitForMainWindow()
         const xcb_window_t window =
             mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
         free(event);
-        if (mapped && titleOf(window).rfind("Quillary ", 0) == 0)
+        if (mapped && titleOf(c, window).rfind("Quillary ", 0) == 0)
             return window;
     }
     return 0;

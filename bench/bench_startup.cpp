@@ -2,6 +2,8 @@
 // Usage: bench_startup NAME TITLE-PREFIX PROGRAM [FILE]   (in an X server without a window manager)
 // With FILE, also prints NAME_rss_ratio: the program's peak resident memory, read once it has
 // been idle a moment after mapping the window, over FILE's size.
+#include "XcbTitle.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -16,19 +18,6 @@
 #include <xcb/xcb.h>
 
 namespace {
-
-std::string titleOf(xcb_connection_t* c, xcb_window_t window)
-{
-    auto cookie =
-        xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
-    if (!reply)
-        return {};
-    std::string title(static_cast<const char*>(xcb_get_property_value(reply)),
-                      size_t(xcb_get_property_value_length(reply)));
-    free(reply);
-    return title;
-}
 
 // The process's peak resident set in KiB, from /proc.
 long peakKiB(pid_t pid)
