@@ -48,6 +48,7 @@ private slots:
     void selectedRowStays();
     void layoutCostLeavesOutModalBoxes();
     void keystrokeInsideAPassLeavesOnlyItsRows();
+    void aNewStoreIsLookedUpAfresh();
     void accessibleControls_data();
     void accessibleControls();
     void pressActionCopies();
@@ -349,6 +350,20 @@ void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
         m_form, [this] { QTest::keyClick(m_form->txtSearch, 'b'); }, Qt::QueuedConnection);
     QTest::keyClick(m_form->txtSearch, 'a');
     QCOMPARE(rows(), (QStringList{"ab0", "ab1"}));
+    m_form->setStore(m_store);
+}
+
+void TestMainWindow::aNewStoreIsLookedUpAfresh()
+{
+    QTest::keyClicks(m_form->txtSearch, "ram"); // builds the filter's and GO's tables
+    click(Form1::Go);
+    const TermStore other = DictionaryLoader::parse("@@zebra n.An animal.\r\n");
+    m_form->setStore(other);
+    m_form->txtSearch->setText("zeb");
+    QCOMPARE(rows(), QStringList{"zebra"});
+    m_form->txtSearch->setText("ZEBRA");
+    click(Form1::Go);
+    QCOMPARE(m_form->Text1->toPlainText(), QStringLiteral("zebra n.An animal."));
     m_form->setStore(m_store);
 }
 
