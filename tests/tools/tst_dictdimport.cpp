@@ -66,7 +66,8 @@ Dictd sample()
           "Language for Investigation of\nAbstractions\nLIA\n\n   A system.\n");
     d.add({"1tbs"}, "1TBS\n //, n.\n\n    The One True Brace Style.\n");
     d.add({"caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d"},
-          "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d\n   A place \xe2\x86\x92 here.\n");
+          "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d\n   A place \xe2\x86\x92 here "
+          "\xe2\x94\x80\xe2\x94\x82\xe2\x94\xbc.\n");
     return d;
 }
 
@@ -133,12 +134,12 @@ void TestDictdImport::linesAndSummary()
     const QByteArray bytes =
         DataFileWriter::build({parsed(sample(), "One"), parsed(other(), "Two")}, summary);
     QVERIFY(bytes.startsWith(DataFileWriter::LeadIn + ".NET.(.NET framework) A platform.\r\n"));
-    QVERIFY(bytes.contains("\r\nCaf\xe9 \x93q\x94 ? n.A place ? here.\r\n"));
+    QVERIFY(bytes.contains("\r\nCaf\xe9 \x93q\x94 ? n.A place ? here -|+.\r\n"));
     QVERIFY(bytes.endsWith("\r\ntcpip n.(TCP/IP) <protocol> The Internet protocol suite.\r\n"));
     QCOMPARE(summary.entries, 16);
     QCOMPARE(summary.aliases, 5); // admin, sysadmin, tcpip, .NET, LIA
     QCOMPARE(summary.merged, 4);  // sysadmin, daemon twice, RAM
-    QCOMPARE(summary.replacedCharacters, 2);
+    QCOMPARE(summary.replacedCharacters, 5);
     QCOMPARE(summary.dottedExact, 3); // .NET framework, .NET, a.out
     QCOMPARE(summary.dottedRewritten, QStringList{"ASP.NET"});
     QCOMPARE(summary.notWindows1252, QStringList{QString::fromUtf8("Café “q” č")});
@@ -169,7 +170,7 @@ void TestDictdImport::roundTripThroughTheLoader_data()
     row("lia", "LIA n.(Language for Investigation of Abstractions) A system.");
     row("1tbs", "1TBS n.n. The One True Brace Style.");
     row("caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ?",
-        "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ? n.A place ? here.");
+        "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ? n.A place ? here -|+.");
     row("lan", "LAN n.Local Area Network.");
 }
 

@@ -9,6 +9,20 @@
 
 namespace {
 
+// The tables drawn with box-drawing lines in some articles read better as ASCII lines than as
+// question marks.
+char standIn(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x2500 || u > 0x257F)
+        return '?';
+    static const QString horizontal =
+        QStringLiteral("\u2500\u2501\u2504\u2505\u2508\u2509\u254C\u254D\u2550");
+    static const QString vertical =
+        QStringLiteral("\u2502\u2503\u2506\u2507\u250A\u250B\u254E\u254F\u2551");
+    return horizontal.contains(c) ? '-' : vertical.contains(c) ? '|' : '+';
+}
+
 QByteArray encode(QStringView text, qsizetype& replaced)
 {
     const Windows1252& codec = Windows1252::instance();
@@ -18,7 +32,7 @@ QByteArray encode(QStringView text, qsizetype& replaced)
         const auto byte = codec.fromChar(c);
         const bool kept = byte && *byte != '\r' && *byte != '\n';
         replaced += kept ? 0 : 1;
-        out += kept ? char(*byte) : '?';
+        out += kept ? char(*byte) : standIn(c);
     }
     return out;
 }
