@@ -3,11 +3,13 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
+#include <QtEndian>
 
 PictureWindow::PictureWindow(const QString& picture, QSize clientSize, const QColor& backColor,
                              QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags), m_picture(picture)
+    : QWidget(parent, flags), m_picture(unpacked(picture))
 {
     setFixedSize(clientSize);
     QPalette p = palette();
@@ -15,6 +17,19 @@ PictureWindow::PictureWindow(const QString& picture, QSize clientSize, const QCo
     setPalette(p);
     setAutoFillBackground(true);
     setWindowIcon(programIcon());
+}
+
+QImage PictureWindow::unpacked(const QString& picture)
+{
+    const QResource resource(picture);
+    const uchar* data = resource.data();
+    if (!data || resource.size() < 8)
+        return {};
+    const int width = int(qFromLittleEndian<quint32>(data));
+    const int height = int(qFromLittleEndian<quint32>(data + 4));
+    if (resource.size() < 8 + qint64(width) * height * 4)
+        return {};
+    return QImage(data + 8, width, height, width * 4, QImage::Format_RGB32);
 }
 
 QIcon PictureWindow::programIcon()
@@ -37,5 +52,5 @@ void PictureWindow::centreOnScreen()
 void PictureWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawImage(0, 0, m_picture);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 // A window of fixed client size that draws a picture at its natural size from its top-left
-// corner over its back colour.
+// corner over its back colour. The picture is a resource of raw pixels (unpack-picture).
 class PictureWindow : public QWidget
 {
     Q_OBJECT
@@ -19,6 +19,8 @@ public:
                   QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
     static QIcon programIcon(); // the icon of every window
+    // A picture that unpack-picture made: its pixels as they lie in the program, not copied.
+    static QImage unpacked(const QString& picture);
     // Places the window's client area in the middle of the screen it is on.
     void centreOnScreen();
 
@@ -26,5 +28,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    QImage m_picture; // raw pixels from the resources, read where they lie
 };
