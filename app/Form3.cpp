@@ -21,7 +21,7 @@ QFont namedFont(const char* family, double points, bool bold = false)
 } // namespace
 
 Form3::Form3()
-    : PictureWindow(QStringLiteral(":/pictures/splash.rgb32"), QSize(381, 266),
+    : PictureWindow(QStringLiteral(":/pictures/splash.argb32"), QSize(381, 266),
                     QPalette().color(QPalette::Button), nullptr,
                     Qt::SplashScreen | Qt::FramelessWindowHint)
 {

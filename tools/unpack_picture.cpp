@@ -1,6 +1,6 @@
 // Unpacks a picture to raw pixels for the program's resources, at build time, so that the program
 // shows it without loading an image decoder: unpack-picture IN OUT. OUT holds the width and height
-// as 32-bit little-endian numbers, then the pixels, row by row, as 32-bit 0xffRRGGBB values.
+// as 32-bit little-endian numbers, then the pixels, row by row, as 32-bit 0xAARRGGBB values.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QImage image =
-        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
+        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_ARGB32);
     QFile out(QString::fromLocal8Bit(argv[2]));
     if (image.isNull() || !out.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "unpack-picture: cannot turn %s into %s\n", argv[1], argv[2]);

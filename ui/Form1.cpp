@@ -39,7 +39,7 @@ void setBase(QWidget* widget, const QColor& color)
 } // namespace
 
 Form1::Form1(WindowMoves& moves)
-    : PictureWindow(QStringLiteral(":/pictures/background.rgb32"), QSize(660, 493), White, nullptr,
+    : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(660, 493), White, nullptr,
                     FixedWindow),
       m_moves(moves), m_rows(new TermListModel(noTerms(), this)), m_lookup(noTerms(), m_port)
 {

@@ -21,7 +21,7 @@ const QString Form2::AboutText = QStringLiteral(
     "areas.");
 
 Form2::Form2(WindowMoves& moves)
-    : PictureWindow(QStringLiteral(":/pictures/background.rgb32"), QSize(658, 491), White, nullptr,
+    : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(658, 491), White, nullptr,
                     FixedWindow),
       m_moves(moves)
 {

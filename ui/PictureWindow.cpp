@@ -9,7 +9,7 @@
 
 PictureWindow::PictureWindow(const QString& picture, QSize clientSize, const QColor& backColor,
                              QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags), m_picture(unpacked(picture))
+    : QWidget(parent, flags), m_picture(unpacked(picture, QImage::Format_RGB32))
 {
     setFixedSize(clientSize);
     QPalette p = palette();
@@ -19,7 +19,7 @@ PictureWindow::PictureWindow(const QString& picture, QSize clientSize, const QCo
     setWindowIcon(programIcon());
 }
 
-QImage PictureWindow::unpacked(const QString& picture)
+QImage PictureWindow::unpacked(const QString& picture, QImage::Format format)
 {
     const QResource resource(picture);
     const uchar* data = resource.data();
@@ -29,12 +29,13 @@ QImage PictureWindow::unpacked(const QString& picture)
     const int height = int(qFromLittleEndian<quint32>(data + 4));
     if (resource.size() < 8 + qint64(width) * height * 4)
         return {};
-    return QImage(data + 8, width, height, width * 4, QImage::Format_RGB32);
+    return QImage(data + 8, width, height, width * 4, format);
 }
 
 QIcon PictureWindow::programIcon()
 {
-    return QIcon(QStringLiteral(":/pictures/icon.png"));
+    return QIcon(QPixmap::fromImage(
+        unpacked(QStringLiteral(":/pictures/icon.argb32"), QImage::Format_ARGB32)));
 }
 
 void PictureWindow::centreOnScreen()
