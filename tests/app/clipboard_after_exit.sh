@@ -42,9 +42,6 @@ check "Exit: kept twice" "$(clipboard)" "$copied"
 another_copies "Exit"
 
 start_and_copy "closing the window"
-# A moment after the paste, as a user's: Qt can miss a close request that arrives in the same
-# instant as another program's request for the clipboard.
-sleep 0.3
 "$xhelper" close "$main"
 wait_end
 check "closing the window: text kept" "$(clipboard)" "$copied"
