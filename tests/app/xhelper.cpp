@@ -23,6 +23,13 @@ xcb_atom_t intern(const char* name)
     return atom;
 }
 
+// Waits for the server to answer, so that what was sent is carried out before this client goes:
+// a server may drop the last requests of a client that leaves at once.
+void roundTrip()
+{
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
 template <typename Event> Event* waitFor(uint8_t type)
 {
     while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
@@ -62,8 +69,7 @@ int closeWindow(xcb_window_t target)
     message.data.data32[0] = intern("WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, target, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-    // A round trip: the request is carried out before this client goes.
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    roundTrip();
     return 0;
 }
 
@@ -95,7 +101,7 @@ int standInManager()
         done.target = request->target;
         done.property = request->property == XCB_NONE ? request->target : request->property;
         xcb_send_event(c, 0, request->requestor, 0, reinterpret_cast<const char*>(&done));
-        xcb_flush(c);
+        roundTrip();
         std::free(request);
         std::printf("saved: %s\n", text.c_str());
         return 0;
