@@ -49,6 +49,8 @@ private slots:
     void layoutCostLeavesOutModalBoxes();
     void keystrokeInsideAPassLeavesOnlyItsRows();
     void aNewStoreIsLookedUpAfresh();
+    void keysMoveAndScrollTheList_data();
+    void keysMoveAndScrollTheList();
     void accessibleControls_data();
     void accessibleControls();
     void pressActionCopies();
@@ -364,6 +366,36 @@ void TestMainWindow::aNewStoreIsLookedUpAfresh()
     m_form->txtSearch->setText("ZEBRA");
     click(Form1::Go);
     QCOMPARE(m_form->Text1->toPlainText(), QStringLiteral("zebra n.An animal."));
+    m_form->setStore(m_store);
+}
+
+void TestMainWindow::keysMoveAndScrollTheList_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("row");
+    QTest::newRow("End") << QList<int>{Qt::Key_End} << 999;
+    QTest::newRow("End, Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0;
+    QTest::newRow("Page Down twice") << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown} << 36;
+    QTest::newRow("End, Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 998;
+}
+
+void TestMainWindow::keysMoveAndScrollTheList()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, row);
+    QByteArray bytes = "##";
+    for (int i = 0; i < 1000; ++i)
+        bytes += "term" + QByteArray::number(i) + " n.x\r\n";
+    const TermStore store = DictionaryLoader::parse(bytes);
+    m_form->setStore(store);
+    m_form->rows()->showAll(store.size());
+    m_form->List1->setCurrentIndex(m_form->rows()->index(0));
+    for (const int key : keys)
+        QTest::keyClick(m_form->List1, Qt::Key(key));
+    QCOMPARE(m_form->List1->currentIndex().row(), row);
+    const QRect shown = m_form->List1->visualRect(m_form->List1->currentIndex());
+    QVERIFY(m_form->List1->viewport()->rect().contains(shown));
+    QCOMPARE(m_form->List1->indexAt(shown.center()), m_form->List1->currentIndex());
     m_form->setStore(m_store);
 }
 
