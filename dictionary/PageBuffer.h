@@ -31,11 +31,6 @@ template <typename T> class PageVector
 public:
     size_t size() const { return m_size; }
     const T& operator[](size_t i) const { return reinterpret_cast<const T*>(m_buffer.data())[i]; }
-    void reserve(size_t n)
-    {
-        if (n * sizeof(T) > m_buffer.capacity())
-            m_buffer.grow(n * sizeof(T));
-    }
     void push_back(const T& value)
     {
         if ((m_size + 1) * sizeof(T) > m_buffer.capacity())

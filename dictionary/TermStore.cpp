@@ -43,11 +43,6 @@ char* TermStore::textBuffer(qsizetype capacity)
     return m_text.data();
 }
 
-void TermStore::reserve(qsizetype entries)
-{
-    m_lines.reserve(size_t(entries));
-}
-
 void TermStore::append(Span entry, Span term)
 {
     const qsizetype start = term.offset - entry.offset;

@@ -33,7 +33,6 @@ public:
     char* textBuffer(qsizetype capacity);
     void setTextSize(qsizetype size) { m_textSize = size; }
     QByteArrayView text() const { return {m_text.data(), m_textSize}; }
-    void reserve(qsizetype entries);
     // An entry whose line ends at the next line end of the text, its term a slice of the line.
     void append(Span entry, Span term);
     void appendComposed(Span entry, QByteArrayView term);

@@ -31,12 +31,8 @@ QString TermListModel::rowText(int row) const
 
 void TermListModel::setStore(const TermStore& store)
 {
-    beginResetModel();
+    clear(); // no row is left to read from the old store
     m_store = &store;
-    m_all = 0;
-    m_rows.clear();
-    m_pending.clear();
-    endResetModel();
 }
 
 void TermListModel::clear()

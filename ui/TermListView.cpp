@@ -103,6 +103,7 @@ void TermListView::updateGeometries()
 
 void TermListView::resizeEvent(QResizeEvent* event)
 {
+    // QListView's own would lay every row out again; only the scroll range changes here.
     QAbstractItemView::resizeEvent(event);
 }
 

@@ -74,15 +74,16 @@ struct Heading
     bool alias;
 };
 
-void noteHeadword(const QString& headword, DataFileWriter::Summary& summary)
+// Counts a headword by how faithfully it is written: `shown` is it with its full stops as
+// written, `written` that in Windows-1252.
+void noteHeadword(const QString& headword, const QString& shown, const QString& written,
+                  DataFileWriter::Summary& summary)
 {
-    if (headword.contains(u'.')) {
-        if (survivesAsShortHead(headword))
-            ++summary.dottedExact;
-        else
-            summary.dottedRewritten << headword;
-    }
-    if (inWindows1252(headword) != headword)
+    if (shown != headword)
+        summary.dottedRewritten << headword;
+    else if (headword.contains(u'.'))
+        ++summary.dottedExact;
+    if (written != shown)
         summary.notWindows1252 << headword;
 }
 
@@ -134,10 +135,10 @@ QByteArray DataFileWriter::build(const QList<Source>& sources, Summary& summary)
     for (qsizetype s = 0; s < sources.size(); ++s) {
         for (const auto& article : sources[s].articles) {
             for (qsizetype t = 0; t < article.terms.size(); ++t) {
-                const QString term = withoutFullStops(article.terms[t]);
-                noteHeadword(article.terms[t], summary);
-                headings.push_back(
-                    {TextRules::lower(inWindows1252(term)), term, s, &article, t > 0});
+                const QString shown = withoutFullStops(article.terms[t]);
+                const QString written = inWindows1252(shown);
+                noteHeadword(article.terms[t], shown, written, summary);
+                headings.push_back({TextRules::lower(written), shown, s, &article, t > 0});
                 summary.aliases += t > 0 ? 1 : 0;
             }
         }
