@@ -2,7 +2,11 @@
 
 #include <QFile>
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -59,42 +63,39 @@ void storeLine(TermStore& store, const char* data, Span line)
     store.appendComposed(line, term);
 }
 
-// Finds the next occurrence of one byte, remembering it until the scan has passed it, so that
-// looking for two kinds of line end costs one memchr each per occurrence, not per line.
-class NextByte
+// The first CR or LF at or after pos, or size: one pass over the bytes finds both kinds of line
+// end, where two memchr calls would read every line twice.
+qsizetype findLineEnd(const char* data, qsizetype pos, qsizetype size)
 {
-public:
-    NextByte(const char* data, qsizetype size, char byte) : m_data(data), m_size(size), m_byte(byte)
-    {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const auto ends = [&](qsizetype at) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        return _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
+    };
+    for (; pos + 32 <= size; pos += 32) {
+        const unsigned low = unsigned(_mm_movemask_epi8(ends(pos)));
+        const unsigned high = unsigned(_mm_movemask_epi8(ends(pos + 16)));
+        if (const unsigned mask = low | high << 16)
+            return pos + std::countr_zero(mask);
     }
-    qsizetype from(qsizetype pos)
-    {
-        if (m_next < pos) {
-            const void* hit = memchr(m_data + pos, m_byte, size_t(m_size - pos));
-            m_next = hit ? static_cast<const char*>(hit) - m_data : m_size;
-        }
-        return m_next;
-    }
-
-private:
-    const char* m_data;
-    qsizetype m_size;
-    char m_byte;
-    qsizetype m_next = -1;
-};
+#endif
+    while (pos < size && data[pos] != '\r' && data[pos] != '\n')
+        ++pos;
+    return pos;
+}
 
 void splitLines(TermStore& store)
 {
     const QByteArrayView text = store.text();
     const char* data = text.data();
     const qsizetype size = text.size();
-    NextByte nextCr(data, size, '\r');
-    NextByte nextLf(data, size, '\n');
     bool leadInPending = true;
 
     qsizetype pos = 0;
     while (pos < size) {
-        const qsizetype end = std::min(nextCr.from(pos), nextLf.from(pos));
+        const qsizetype end = findLineEnd(data, pos, size);
         Span line{pos, end - pos};
         // CR LF is one terminator; a CR alone or an LF alone each end a line too.
         pos = end + ((end + 1 < size && data[end] == '\r' && data[end + 1] == '\n') ? 2 : 1);

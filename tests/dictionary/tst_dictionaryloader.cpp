@@ -58,6 +58,8 @@ class TestDictionaryLoader : public QObject
 private slots:
     void lineRules_data();
     void lineRules();
+    void lineEndAtEveryPosition_data();
+    void lineEndAtEveryPosition();
     void longLineAndNulBytes();
     void duplicatesKeepFileOrder();
     void readsFileFromDisk();
@@ -160,6 +162,31 @@ void TestDictionaryLoader::lineRules()
     const TermStore store = DictionaryLoader::parse(bytes);
     QCOMPARE(termsOf(store), terms);
     QCOMPARE(entriesOf(store), entries);
+}
+
+// Line ends are searched for many bytes at a time: one must be found wherever it falls.
+void TestDictionaryLoader::lineEndAtEveryPosition_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+void TestDictionaryLoader::lineEndAtEveryPosition()
+{
+    QFETCH(QByteArray, lineEnd);
+    QByteArray bytes = "@@" + lineEnd;
+    QStringList lines;
+    for (int length = 1; length <= 100; ++length) {
+        // Without a full stop the whole line is the term, so its last byte shows where it ended.
+        const QByteArray line = QByteArray(length - 1, 'x') + "y";
+        bytes += line + lineEnd;
+        lines << QString::fromLatin1(line);
+    }
+    const TermStore store = DictionaryLoader::parse(bytes);
+    QCOMPARE(termsOf(store), lines);
+    QCOMPARE(entriesOf(store), lines);
 }
 
 void TestDictionaryLoader::longLineAndNulBytes()
