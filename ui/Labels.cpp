@@ -28,9 +28,12 @@ QLabel* create(QWidget* parent, const char* name, const QString& text, const QRe
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setFocusPolicy(Qt::NoFocus);
     // A single line wider than its box (our font's metrics are not quite Arial's) is shown whole
-    // rather than cut off; the box grows on the side away from its alignment.
+    // rather than cut off; the box grows on the side away from its alignment. A wrapped label's
+    // size hint is never needed, and laying its text out at several widths is costly.
+    if (wrap)
+        return label;
     const int needed = label->sizeHint().width();
-    if (!wrap && needed > geometry.width()) {
+    if (needed > geometry.width()) {
         const int grow = needed - geometry.width();
         const int shift = alignment & Qt::AlignHCenter ? grow / 2 : 0;
         label->setGeometry(geometry.adjusted(-shift, 0, grow - shift, 0));
