@@ -1,3 +1,4 @@
+#include "app/FontConfigWarmup.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
 
@@ -5,7 +6,9 @@
 
 int main(int argc, char** argv)
 {
+    FontConfigWarmup fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Quillary"));
     // The program takes no command line; the arguments are Qt's own.
     Startup startup; // outlives the windows, which read its store
