@@ -57,5 +57,14 @@ void Form3::showAndDraw()
     waited.start();
     while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    repaint();
+    // Mostly the expose has been answered with a paint already; drawing twice costs time.
+    if (!m_drawnOnScreen)
+        repaint();
+}
+
+void Form3::paintEvent(QPaintEvent* event)
+{
+    PictureWindow::paintEvent(event);
+    if (windowHandle() && windowHandle()->isExposed())
+        m_drawnOnScreen = true;
 }

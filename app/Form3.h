@@ -12,4 +12,10 @@ public:
 
     // Shows the splash and paints it before returning: the load that follows holds the thread.
     void showAndDraw();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_drawnOnScreen = false;
 };
