@@ -33,6 +33,8 @@ void TermListModel::setStore(const TermStore& store)
 {
     clear(); // no row is left to read from the old store
     m_store = &store;
+    // Room for a pass that lists every term: the first pass then copies no rows as they grow.
+    m_rows.reserve(size_t(store.size()));
 }
 
 void TermListModel::clear()
