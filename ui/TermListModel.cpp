@@ -14,7 +14,7 @@ TermListModel::TermListModel(const TermStore& store, QObject* parent)
 
 int TermListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_all + qsizetype(m_rows.size()));
+    return parent.isValid() ? 0 : int(m_all + m_shown);
 }
 
 QVariant TermListModel::data(const QModelIndex& index, int role) const
@@ -42,7 +42,7 @@ void TermListModel::clear()
     beginResetModel();
     m_all = 0;
     m_rows.clear();
-    m_pending.clear();
+    m_shown = 0;
     endResetModel();
     m_sinceFlush.restart();
 }
@@ -50,27 +50,26 @@ void TermListModel::clear()
 void TermListModel::showAll(qsizetype count)
 {
     beginResetModel();
-    m_pending.clear();
     m_rows.clear();
+    m_shown = 0;
     m_all = count;
     endResetModel();
 }
 
 void TermListModel::flush()
 {
-    if (m_pending.empty())
+    const auto waiting = qsizetype(m_rows.size());
+    if (m_shown == waiting)
         return;
-    const int first = rowCount();
-    beginInsertRows(QModelIndex(), first, first + int(m_pending.size()) - 1);
-    m_rows.insert(m_rows.end(), m_pending.begin(), m_pending.end());
-    m_pending.clear();
+    beginInsertRows(QModelIndex(), int(m_all + m_shown), int(m_all + waiting) - 1);
+    m_shown = waiting;
     endInsertRows();
     m_sinceFlush.restart();
 }
 
 bool TermListModel::flushIfDue()
 {
-    if (m_pending.empty() ||
+    if (m_shown == qsizetype(m_rows.size()) ||
         m_sinceFlush.nsecsElapsed() < std::max(BatchInterval, 4 * m_layoutCost))
         return false;
     flush();

@@ -6,9 +6,9 @@
 
 class TermStore;
 
-// The term list's rows, each a store index shown as that stored term. Appended rows wait in a
-// queue and reach the view in batches, so that rebuilding a long list does not lay the view out
-// again at every event run.
+// The term list's rows, each a store index shown as that stored term. Appended rows wait at the
+// end of the list, unseen, and reach the view in batches, so that rebuilding a long list does not
+// lay the view out again at every event run.
 class TermListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -24,9 +24,9 @@ public:
     QString rowText(int row) const;
     void clear();
     void showAll(qsizetype count); // rows 0 .. count - 1, in store order
-    void append(qsizetype storeIndex) { m_pending.push_back(qint32(storeIndex)); }
+    void append(qsizetype storeIndex) { m_rows.push_back(qint32(storeIndex)); }
     void flush();
-    // Hands the queue to the view when the last batch is long enough ago; true when it did.
+    // Hands the waiting rows to the view when the last batch is long enough ago; true when it did.
     bool flushIfDue();
     void setLayoutCost(qint64 nanoseconds) { m_layoutCost = nanoseconds; }
     qint64 layoutCost() const { return m_layoutCost; }
@@ -35,7 +35,8 @@ private:
     const TermStore* m_store;
     qsizetype m_all = 0; // every store index in order, kept as a count rather than a list
     std::vector<qint32> m_rows;
-    std::vector<qint32> m_pending;
+    qsizetype m_shown = 0; // the rows of m_rows the view has been told of
+
     QElapsedTimer m_sinceFlush;
     qint64 m_layoutCost = 0;
 };
