@@ -1,8 +1,16 @@
 #include "app/FontConfigWarmup.h"
 
 #include <fontconfig/fontconfig.h>
+#include <system_error>
 
-FontConfigWarmup::FontConfigWarmup() : m_thread([] { FcInit(); }) {}
+FontConfigWarmup::FontConfigWarmup()
+{
+    try {
+        m_thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: Qt reads the configuration itself when it first needs a font.
+    }
+}
 
 FontConfigWarmup::~FontConfigWarmup()
 {
