@@ -3,8 +3,8 @@
 #include <thread>
 
 // Reads fontconfig's configuration and font cache on a second thread. The first text a window
-// lays out needs it, and reading it (a few milliseconds) costs nothing while the main thread is
-// still connecting to the display.
+// lays out needs it, and reading it (about 3 ms) overlaps the main thread's connecting to the
+// display.
 class FontConfigWarmup
 {
 public:

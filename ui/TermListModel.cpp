@@ -58,11 +58,11 @@ void TermListModel::showAll(qsizetype count)
 
 void TermListModel::flush()
 {
-    const auto waiting = qsizetype(m_rows.size());
-    if (m_shown == waiting)
+    const auto appended = qsizetype(m_rows.size());
+    if (m_shown == appended)
         return;
-    beginInsertRows(QModelIndex(), int(m_all + m_shown), int(m_all + waiting) - 1);
-    m_shown = waiting;
+    beginInsertRows(QModelIndex(), int(m_all + m_shown), int(m_all + appended) - 1);
+    m_shown = appended;
     endInsertRows();
     m_sinceFlush.restart();
 }

@@ -36,7 +36,6 @@ private:
     qsizetype m_all = 0; // every store index in order, kept as a count rather than a list
     std::vector<qint32> m_rows;
     qsizetype m_shown = 0; // the rows of m_rows the view has been told of
-
     QElapsedTimer m_sinceFlush;
     qint64 m_layoutCost = 0;
 };
