@@ -18,13 +18,14 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     main->hide();
     splash->showAndDraw(); // the only time window events run before the main window is up
 
-    m_dataPath = programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
+    m_dataPath = dataPathIn(programFolder);
     // A folder, a device or a pipe of that name is no dictionary file.
     if (!QFileInfo(m_dataPath).isFile()) {
         fail(forms, NotFound, Reinstall);
         return false;
     }
-    Module1::LoadOutcome loaded = Module1::LoadDictionary(m_dataPath);
+    Module1::LoadOutcome loaded =
+        Module1::LoadDictionary(m_dataPath, m_preparedMemory ? m_preparedMemory() : PageBuffer());
     if (!loaded.ok()) {
         fail(forms, Unreadable, loaded.error);
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "dictionary/TermStore.h"
 
@@ -17,8 +18,20 @@ public:
         QStringLiteral("Sorry ! The database could not be read.");
     static inline const QString Reinstall = QStringLiteral("Please re-install this software.");
 
+    // Hands over memory made ready for the dictionary's text, or none; asked for just before the
+    // load, so that making it ready overlaps the splash.
+    using PreparedMemory = std::function<PageBuffer()>;
+
+    Startup() = default;
+    explicit Startup(PreparedMemory preparedMemory) : m_preparedMemory(std::move(preparedMemory)) {}
+
     // Returns false when the program was ended instead.
     bool Form_Load(Forms& forms, const QString& programFolder);
+
+    static QString dataPathIn(const QString& programFolder)
+    {
+        return programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
+    }
 
     // The dictionary's full path, formed once by Form_Load.
     const QString& DataPath() const { return m_dataPath; }
@@ -27,6 +40,7 @@ public:
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);
 
+    PreparedMemory m_preparedMemory;
     QString m_dataPath;
     TermStore m_store;
 };

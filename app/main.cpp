@@ -1,17 +1,20 @@
-#include "app/FontConfigWarmup.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
+#include "app/StartupWarmup.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
-    FontConfigWarmup fonts;
+    // The folder Qt will name once the application object exists; /proc names it sooner.
+    StartupWarmup warmup(
+        Startup::dataPathIn(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()));
     QApplication app(argc, argv);
-    fonts.wait();
+    warmup.waitForFonts();
     QApplication::setApplicationName(QStringLiteral("Quillary"));
     // The program takes no command line; the arguments are Qt's own.
-    Startup startup; // outlives the windows, which read its store
+    Startup startup([&warmup] { return warmup.takeDictionaryMemory(); }); // outlives the windows
     Forms forms(ProgramEnds::immediate());
     if (!startup.Form_Load(forms, QCoreApplication::applicationDirPath()))
         return 0;

@@ -1,9 +1,12 @@
 #include "dictionary/DictionaryLoader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
+#include <utility>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -114,6 +117,12 @@ void splitLines(TermStore& store)
     }
 }
 
+// One byte of headroom lets the read that finds the end happen without growing the buffer.
+qsizetype readCapacity(qint64 fileSize)
+{
+    return qsizetype(fileSize) + 1;
+}
+
 } // namespace
 
 TermStore DictionaryLoader::parse(QByteArrayView bytes)
@@ -127,7 +136,8 @@ TermStore DictionaryLoader::parse(QByteArrayView bytes)
     return store;
 }
 
-DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name)
+DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name,
+                                                      PageBuffer memory)
 {
     Result result;
     const auto fail = [&result, &name](const QString& why) {
@@ -141,8 +151,8 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
         return result;
     }
     TermStore& store = result.store;
-    // One byte of headroom lets the read that finds the end happen without growing the buffer.
-    qsizetype capacity = device.isSequential() ? (1 << 16) : device.size() + 1;
+    store.useTextMemory(std::move(memory));
+    qsizetype capacity = device.isSequential() ? (1 << 16) : readCapacity(device.size());
     char* buffer = store.textBuffer(capacity);
     qsizetype used = 0;
     for (;;) {
@@ -168,7 +178,7 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
     return result;
 }
 
-DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
+DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path, PageBuffer memory)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -176,5 +186,20 @@ DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
         result.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return result;
     }
-    return loadDevice(file, path);
+    return loadDevice(file, path, std::move(memory));
+}
+
+PageBuffer DictionaryLoader::prepareMemory(const QString& path)
+{
+    const QFileInfo file(path);
+    // Never more than a load would take: a file too large is refused before it is read.
+    if (!file.isFile() || !file.isReadable() || file.size() > TermStore::MaxTextSize)
+        return {};
+    try {
+        PageBuffer memory(size_t(readCapacity(file.size())));
+        memory.touch();
+        return memory;
+    } catch (const std::bad_alloc&) {
+        return {}; // the load will ask again, and say so if there is still none
+    }
 }

@@ -19,8 +19,13 @@ public:
         bool ok() const { return error.isEmpty(); }
     };
 
-    static Result loadFile(const QString& path);
-    static Result loadDevice(QIODevice& device, const QString& name);
+    // memory: what prepareMemory made ready for this file, if anything; used whatever its size.
+    static Result loadFile(const QString& path, PageBuffer memory = {});
+    static Result loadDevice(QIODevice& device, const QString& name, PageBuffer memory = {});
+    // Memory for loadFile to read the file at path into, its pages already backed; empty when
+    // there is no readable file there of a size a store takes. Meant for a second thread while
+    // the program starts: the system's zeroing of fresh pages then costs the main thread nothing.
+    static PageBuffer prepareMemory(const QString& path);
     // The line rules alone, on bytes already read.
     static TermStore parse(QByteArrayView bytes);
 };

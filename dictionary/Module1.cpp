@@ -4,9 +4,9 @@
 
 namespace Module1 {
 
-LoadOutcome LoadDictionary(const QString& DataPath)
+LoadOutcome LoadDictionary(const QString& DataPath, PageBuffer memory)
 {
-    DictionaryLoader::Result result = DictionaryLoader::loadFile(DataPath);
+    DictionaryLoader::Result result = DictionaryLoader::loadFile(DataPath, std::move(memory));
     if (!result.ok())
         return LoadOutcome{{}, 0, result.error};
     const qsizetype count = result.store.size();

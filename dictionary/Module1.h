@@ -16,7 +16,7 @@ struct LoadOutcome
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the file at DataPath into a store.
-LoadOutcome LoadDictionary(const QString& DataPath);
+// Reads the file at DataPath into a store, in memory made ready for it if there is some.
+LoadOutcome LoadDictionary(const QString& DataPath, PageBuffer memory = {});
 
 } // namespace Module1

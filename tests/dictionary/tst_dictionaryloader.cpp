@@ -62,6 +62,7 @@ private slots:
     void lineEndAtEveryPosition();
     void longLineAndNulBytes();
     void duplicatesKeepFileOrder();
+    void readsFileFromDisk_data();
     void readsFileFromDisk();
     void missingFileIsAnErrorNamingIt();
     void fileTooLargeForTheStoreIsAnError();
@@ -212,8 +213,19 @@ void TestDictionaryLoader::duplicatesKeepFileOrder()
     QCOMPARE(store.entry(2), QStringLiteral("ROUTER.third"));
 }
 
+void TestDictionaryLoader::readsFileFromDisk_data()
+{
+    // The memory the file is read into: none, made ready for it, or too small for it (the file
+    // grew after its memory was made ready).
+    QTest::addColumn<int>("memory");
+    QTest::newRow("fresh memory") << 0;
+    QTest::newRow("memory made ready for the file") << 1;
+    QTest::newRow("memory made ready for a smaller file") << 2;
+}
+
 void TestDictionaryLoader::readsFileFromDisk()
 {
+    QFETCH(int, memory);
     QTemporaryDir dir;
     QFile file(dir.filePath("data.dat"));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -224,11 +236,18 @@ void TestDictionaryLoader::readsFileFromDisk()
     file.write(bytes);
     file.close();
 
-    const DictionaryLoader::Result result = DictionaryLoader::loadFile(file.fileName());
+    PageBuffer ready = memory == 1   ? DictionaryLoader::prepareMemory(file.fileName())
+                       : memory == 2 ? PageBuffer(size_t(bytes.size()) / 4)
+                                     : PageBuffer();
+    if (memory == 1)
+        QVERIFY(ready.capacity() > size_t(bytes.size()));
+    const DictionaryLoader::Result result =
+        DictionaryLoader::loadFile(file.fileName(), std::move(ready));
     QVERIFY(result.ok());
     QCOMPARE(result.store.size(), 20000);
     QCOMPARE(result.store.term(19999), QStringLiteral("TERM19999"));
     QCOMPARE(result.store.entry(0), QStringLiteral("TERM0 n.Definition number 0."));
+    QCOMPARE(result.store.entry(19999), QStringLiteral("TERM19999 n.Definition number 19999."));
 }
 
 void TestDictionaryLoader::missingFileIsAnErrorNamingIt()
@@ -248,6 +267,8 @@ void TestDictionaryLoader::fileTooLargeForTheStoreIsAnError()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(TermStore::MaxTextSize + 1)); // sparse: takes no disk space
     file.close();
+    // Nor is memory made ready for it ahead of the load.
+    QCOMPARE(DictionaryLoader::prepareMemory(file.fileName()).capacity(), size_t(0));
     const DictionaryLoader::Result result = DictionaryLoader::loadFile(file.fileName());
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains("larger than the 4 GiB"), qPrintable(result.error));
