@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/StartupWarmup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 
@@ -13,6 +14,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     warmup.waitForFonts();
     QApplication::setApplicationName(QStringLiteral("Quillary"));
+    // Qt starts its accessibility bridge at the first widget's first change. Started now, while the
+    // process is small, its look for a session bus costs less: without one libdbus forks a helper,
+    // and each page the program has written is copied-on-write or write-faulted after a fork.
+    QAccessible::isActive();
     // The program takes no command line; the arguments are Qt's own.
     Startup startup([&warmup] { return warmup.takeDictionaryMemory(); }); // outlives the windows
     Forms forms(ProgramEnds::immediate());
