@@ -1,15 +1,13 @@
 #include "dictionary/DictionaryLoader.h"
 
+#include "dictionary/LineEnd.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <new>
 #include <utility>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -66,29 +64,6 @@ void storeLine(TermStore& store, const char* data, Span line)
     store.appendComposed(line, term);
 }
 
-// The first CR or LF at or after pos, or size: one pass over the bytes finds both kinds of line
-// end, where two memchr calls would read every line twice.
-qsizetype findLineEnd(const char* data, qsizetype pos, qsizetype size)
-{
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    const auto ends = [&](qsizetype at) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-        return _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
-    };
-    for (; pos + 32 <= size; pos += 32) {
-        const unsigned low = unsigned(_mm_movemask_epi8(ends(pos)));
-        const unsigned high = unsigned(_mm_movemask_epi8(ends(pos + 16)));
-        if (const unsigned mask = low | high << 16)
-            return pos + std::countr_zero(mask);
-    }
-#endif
-    while (pos < size && data[pos] != '\r' && data[pos] != '\n')
-        ++pos;
-    return pos;
-}
-
 void splitLines(TermStore& store)
 {
     const QByteArrayView text = store.text();
@@ -98,7 +73,7 @@ void splitLines(TermStore& store)
 
     qsizetype pos = 0;
     while (pos < size) {
-        const qsizetype end = findLineEnd(data, pos, size);
+        const qsizetype end = LineEnd::find(data, pos, size);
         Span line{pos, end - pos};
         // CR LF is one terminator; a CR alone or an LF alone each end a line too.
         pos = end + ((end + 1 < size && data[end] == '\r' && data[end + 1] == '\n') ? 2 : 1);

@@ -1,8 +1,7 @@
 #include "dictionary/TermStore.h"
 
+#include "dictionary/LineEnd.h"
 #include "dictionary/Windows1252.h"
-
-#include <cstring>
 
 QString TermStore::term(qsizetype i) const
 {
@@ -27,14 +26,9 @@ QByteArrayView TermStore::termBytes(qsizetype i) const
 
 QByteArrayView TermStore::entryBytes(qsizetype i) const
 {
-    const char* start = m_text.data() + m_lines[size_t(i)].offset;
-    const size_t rest = size_t(m_text.data() + m_textSize - start);
-    const void* cr = memchr(start, '\r', rest);
-    const void* lf = memchr(start, '\n', cr ? size_t(static_cast<const char*>(cr) - start) : rest);
-    const char* end = lf   ? static_cast<const char*>(lf)
-                      : cr ? static_cast<const char*>(cr)
-                           : start + rest;
-    return QByteArrayView(start, end - start);
+    const qsizetype start = m_lines[size_t(i)].offset;
+    return QByteArrayView(m_text.data() + start,
+                          LineEnd::find(m_text.data(), start, m_textSize) - start);
 }
 
 char* TermStore::textBuffer(qsizetype capacity)
