@@ -71,8 +71,8 @@ void TermListView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
     if (!index.isValid())
         return;
-    executeDelayedItemsLayout(); // the scroll range must know of rows added since the last event
-                                 // run
+    // The scroll range must know of rows added since the last event run.
+    executeDelayedItemsLayout();
     const int row = index.row();
     const int top = verticalScrollBar()->value();
     const int shown = visibleRows();
