@@ -3,12 +3,36 @@
 #include "dictionary/DictionaryLoader.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sched.h>
 #include <system_error>
+
+namespace {
+
+// The cores this process may use other than the calling thread's; empty when there are none.
+cpu_set_t coresBesideThisOne()
+{
+    cpu_set_t cores;
+    CPU_ZERO(&cores);
+    const int current = sched_getcpu();
+    if (current < 0 || current >= CPU_SETSIZE || sched_getaffinity(0, sizeof cores, &cores) != 0) {
+        CPU_ZERO(&cores);
+        return cores;
+    }
+    CPU_CLR(static_cast<size_t>(current), &cores);
+    return cores;
+}
+
+} // namespace
 
 StartupWarmup::StartupWarmup(const QString& dictionaryPath)
 {
+    const cpu_set_t elsewhere = coresBesideThisOne();
     try {
-        m_thread = std::thread([this, dictionaryPath] {
+        m_thread = std::thread([this, dictionaryPath, elsewhere] {
+            // A new thread may start on the main thread's core and push it off: on a small
+            // machine the main thread then waits for a scheduler tick while another core idles.
+            if (CPU_COUNT(&elsewhere) > 0)
+                sched_setaffinity(0, sizeof elsewhere, &elsewhere);
             FcInit();
             m_fontsRead.count_down();
             m_memory = DictionaryLoader::prepareMemory(dictionaryPath);
