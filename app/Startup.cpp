@@ -14,9 +14,10 @@
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
     Form3* splash = forms.form3();
+    splash->showAndDraw(); // the only time window events run before the main window is up
+    // Made once the splash is up, the main window's widgets hold the splash back no longer.
     Form1* main = forms.form1();
     main->hide();
-    splash->showAndDraw(); // the only time window events run before the main window is up
 
     m_dataPath = dataPathIn(programFolder);
     // A folder, a device or a pipe of that name is no dictionary file.
