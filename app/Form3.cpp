@@ -51,13 +51,16 @@ Form3::Form3()
 void Form3::showAndDraw()
 {
     show();
+    // Qt mostly answers the expose within show(); the events still queued can wait for the loop.
+    if (m_drawnOnScreen)
+        return;
     QCoreApplication::processEvents();
     // An X server maps a window a round trip later; until then nothing can be painted.
     QElapsedTimer waited;
     waited.start();
     while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    // Mostly the expose has been answered with a paint already; drawing twice costs time.
+    // The expose may have been answered with a paint meanwhile; drawing twice costs time.
     if (!m_drawnOnScreen)
         repaint();
 }
