@@ -30,7 +30,7 @@ public:
 
     static QString dataPathIn(const QString& programFolder)
     {
-        return programFolder + QStringLiteral("/") + QStringLiteral("data.dat");
+        return programFolder + QStringLiteral("/data.dat");
     }
 
     // The dictionary's full path, formed once by Form_Load.

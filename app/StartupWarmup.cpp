@@ -12,13 +12,11 @@ namespace {
 cpu_set_t coresBesideThisOne()
 {
     cpu_set_t cores;
-    CPU_ZERO(&cores);
     const int current = sched_getcpu();
-    if (current < 0 || current >= CPU_SETSIZE || sched_getaffinity(0, sizeof cores, &cores) != 0) {
+    if (current < 0 || current >= CPU_SETSIZE || sched_getaffinity(0, sizeof cores, &cores) != 0)
         CPU_ZERO(&cores);
-        return cores;
-    }
-    CPU_CLR(static_cast<size_t>(current), &cores);
+    else
+        CPU_CLR(static_cast<size_t>(current), &cores);
     return cores;
 }
 
