@@ -1,7 +1,9 @@
 // Times a program from launch until it maps a top-level window whose title starts with a prefix.
-// Usage: bench_startup NAME TITLE-PREFIX PROGRAM [FILE]   (in an X server without a window manager)
-// With FILE, also prints NAME_rss_ratio: the program's peak resident memory, read once it has
-// been idle a moment after mapping the window, over FILE's size.
+// Usage: bench_startup NAME TITLE-PREFIX PROGRAM [FILE] [--bare NAME TITLE-PREFIX PROGRAM]
+// (in an X server without a window manager). With FILE, also prints NAME_rss_ratio: the program's
+// peak resident memory, read once it has been idle a moment after mapping the window, over FILE's
+// size. With --bare, a second program is launched in turn with the first (ABBA), so the machine's
+// drifting pace weighs on both alike, and NAME_over_bare gives the ratio of their medians.
 #include "XcbTitle.h"
 
 #include <algorithm>
@@ -42,7 +44,8 @@ struct Run
     long peakKiB = -1;
 };
 
-Run launchUntilMapped(xcb_connection_t* c, const std::string& prefix, char* program)
+Run launchUntilMapped(xcb_connection_t* c, const std::string& prefix, char* program,
+                      bool readMemory)
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
@@ -64,7 +67,9 @@ Run launchUntilMapped(xcb_connection_t* c, const std::string& prefix, char* prog
             break;
         }
     }
-    usleep(500'000); // what the program does just after showing its window counts too
+    // What the program does just after showing its window counts towards its memory too; without
+    // that figure, a short pause still keeps one program's ending out of the next one's start.
+    usleep(readMemory ? 500'000 : 100'000);
     run.peakKiB = peakKiB(pid);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
@@ -83,12 +88,55 @@ long long fileSize(const char* path)
     return stat(path, &info) == 0 ? info.st_size : 0;
 }
 
+struct Subject
+{
+    const char* name = nullptr;
+    const char* prefix = nullptr;
+    char* program = nullptr;
+    double fileKiB = 0;
+    std::vector<double> ms, ratios;
+};
+
+// NAME TITLE-PREFIX PROGRAM
+Subject subject(char** args)
+{
+    Subject s;
+    s.name = args[0];
+    s.prefix = args[1];
+    s.program = args[2];
+    return s;
+}
+
+bool launch(xcb_connection_t* c, Subject& subject)
+{
+    const Run run = launchUntilMapped(c, subject.prefix, subject.program, subject.fileKiB > 0);
+    if (run.ms < 0)
+        return false;
+    subject.ms.push_back(run.ms);
+    subject.ratios.push_back(double(run.peakKiB) / subject.fileKiB);
+    return true;
+}
+
+void print(const Subject& subject)
+{
+    std::printf("BENCH %s %.0f ms\n", subject.name, median(subject.ms));
+    if (subject.fileKiB > 0)
+        std::printf("BENCH %s_rss_ratio %.2f x\n", subject.name, median(subject.ratios));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: bench_startup NAME TITLE-PREFIX PROGRAM [FILE]\n");
+    int ownArgs = argc;
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--bare") == 0)
+            ownArgs = k;
+    }
+    const bool withBare = ownArgs < argc;
+    if ((ownArgs != 4 && ownArgs != 5) || (withBare && argc - ownArgs != 4)) {
+        std::fprintf(stderr, "usage: bench_startup NAME TITLE-PREFIX PROGRAM [FILE] "
+                             "[--bare NAME TITLE-PREFIX PROGRAM]\n");
         return 2;
     }
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -101,19 +149,30 @@ int main(int argc, char** argv)
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
 
-    launchUntilMapped(c, argv[2], argv[3]); // warm the caches once
-    std::vector<double> ms, ratios;
-    const double fileKiB = argc == 5 ? double(fileSize(argv[4])) / 1024 : 0;
-    for (int k = 0; k < 7; ++k) {
-        const Run run = launchUntilMapped(c, argv[2], argv[3]);
-        if (run.ms < 0)
-            return 1;
-        ms.push_back(run.ms);
-        ratios.push_back(double(run.peakKiB) / fileKiB);
+    Subject program = subject(argv + 1);
+    if (ownArgs == 5)
+        program.fileKiB = double(fileSize(argv[4])) / 1024;
+    Subject bare = withBare ? subject(argv + ownArgs + 1) : Subject();
+    std::vector<Subject*> subjects{&program};
+    if (withBare)
+        subjects.push_back(&bare);
+
+    for (Subject* subject : subjects) // warm the caches once
+        launchUntilMapped(c, subject->prefix, subject->program, false);
+    const int rounds = withBare ? 15 : 7;
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t k = 0; k < subjects.size(); ++k) {
+            Subject& subject = *subjects[round % 2 == 0 ? k : subjects.size() - 1 - k];
+            if (!launch(c, subject))
+                return 1;
+        }
     }
-    std::printf("BENCH %s %.0f ms\n", argv[1], median(ms));
-    if (fileKiB > 0)
-        std::printf("BENCH %s_rss_ratio %.2f x\n", argv[1], median(ratios));
+    if (withBare)
+        print(bare);
+    print(program);
+    if (withBare)
+        std::printf("BENCH %s_over_bare %.2f x\n", program.name,
+                    median(program.ms) / median(bare.ms));
     xcb_disconnect(c);
     return 0;
 }
