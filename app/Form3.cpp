@@ -8,18 +8,6 @@
 #include <QLabel>
 #include <QWindow>
 
-namespace {
-
-QFont namedFont(const char* family, double points, bool bold = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-} // namespace
-
 Form3::Form3()
     : PictureWindow(QStringLiteral(":/pictures/splash.argb32"), QSize(381, 266),
                     QPalette().color(QPalette::Button), nullptr,
@@ -29,7 +17,7 @@ Form3::Form3()
     setWindowTitle(QStringLiteral("Form3"));
     const QColor buttonText = palette().color(QPalette::ButtonText);
     Labels::create(this, "Label1", QStringLiteral(" by Ostrevan"), QRect(24, 64, 153, 25),
-                   namedFont("MS Sans Serif", 12), buttonText);
+                   Labels::font(QStringLiteral("MS Sans Serif"), 12), buttonText);
     Labels::create(this, "Label2",
                    QStringLiteral("A comprehensive dictionary of computer-related terms and "
                                   "abbreviations."),
@@ -41,9 +29,9 @@ Form3::Form3()
     auto* frame = new ShapeWidget(ShapeWidget::Kind::Rectangle, QColor(64, 64, 64), 3, this);
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(1, 1, 379, 264);
-    auto* loading =
-        Labels::create(this, "Label4", QStringLiteral(" Loading ...."), QRect(112, 200, 153, 25),
-                       namedFont("Verdana", 14.25), QColor(128, 128, 128), Qt::AlignHCenter);
+    auto* loading = Labels::create(
+        this, "Label4", QStringLiteral(" Loading ...."), QRect(112, 200, 153, 25),
+        Labels::font(QStringLiteral("Verdana"), 14.25), QColor(128, 128, 128), Qt::AlignHCenter);
     loading->raise();
     centreOnScreen();
 }

@@ -4,12 +4,22 @@
 
 namespace Labels {
 
+QStringList families()
+{
+    return {QStringLiteral("Arial"), QStringLiteral("MS Sans Serif"), QStringLiteral("Verdana")};
+}
+
+QFont font(const QString& family, double points, bool bold)
+{
+    QFont result(QFont::substitute(family));
+    result.setPointSizeF(points);
+    result.setBold(bold);
+    return result;
+}
+
 QFont arial(double points, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return font(QStringLiteral("Arial"), points, bold);
 }
 
 QLabel* create(QWidget* parent, const char* name, const QString& text, const QRect& geometry,

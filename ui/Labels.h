@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -11,6 +12,10 @@ class QWidget;
 // The windows' plain captions: transparent, drawn on the window's picture, taking no focus.
 namespace Labels {
 
+// The font families the windows ask for.
+QStringList families();
+// A font of family, or of what stands in for it (QFont::substitute), when one was named.
+QFont font(const QString& family, double points, bool bold = false);
 QFont arial(double points, bool bold = false);
 QLabel* create(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                const QFont& font, const QColor& color, Qt::Alignment alignment = Qt::AlignLeft,

@@ -2,6 +2,7 @@
 
 #include "dictionary/Windows1252.h"
 
+#include <QFont>
 #include <QHash>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -211,7 +212,8 @@ private:
 
     void finishFontName()
     {
-        m_fonts.insert(m_fontNumber, m_fontName.trimmed());
+        // Named as the windows name their fonts: by an installed stand-in, where one was set.
+        m_fonts.insert(m_fontNumber, QFont::substitute(m_fontName.trimmed()));
         m_fontName.clear();
     }
 

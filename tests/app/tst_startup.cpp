@@ -1,14 +1,18 @@
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
+#include "app/StartupWarmup.h"
 #include "tests/support/Fixture.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
+#include "ui/Labels.h"
 #include "ui/ShapeWidget.h"
 #include "ui/TermListModel.h"
 
 #include <QDir>
+#include <QFontInfo>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -61,6 +65,7 @@ private slots:
     void tabOrder();
     void exitEndsTheProgram();
     void closingTheMainWindowEndsTheProgram();
+    void standInFamiliesAreTheOnesQtWouldDraw();
 
 private:
     bool start();
@@ -215,6 +220,19 @@ void TestStartup::closingTheMainWindowEndsTheProgram()
     m_forms->form1()->close();
     QCOMPARE(m_ends, QList<int>{0});
     QVERIFY(!m_forms->isLoaded1());
+}
+
+void TestStartup::standInFamiliesAreTheOnesQtWouldDraw()
+{
+    // A stand-in other than the font Qt itself picks for the asked family would change the look.
+    const QStringList asked = Labels::families() << QStringLiteral("DejaVu Sans");
+    StartupWarmup warmup(QString(), asked);
+    warmup.waitForFonts();
+    QHash<QString, QString> standIns;
+    for (const auto& [family, installed] : warmup.standIns())
+        standIns.insert(family, installed);
+    for (const QString& family : asked)
+        QCOMPARE(standIns.value(family, family), QFontInfo(QFont(family)).family());
 }
 
 QTEST_MAIN(TestStartup)
