@@ -25,8 +25,8 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
         fail(forms, NotFound, Reinstall);
         return false;
     }
-    Module1::LoadOutcome loaded =
-        Module1::LoadDictionary(m_dataPath, m_preparedMemory ? m_preparedMemory() : PageBuffer());
+    Module1::LoadOutcome loaded = Module1::LoadDictionary(
+        m_dataPath, m_readAhead ? m_readAhead() : DictionaryLoader::ReadAhead());
     if (!loaded.ok()) {
         fail(forms, Unreadable, loaded.error);
         return false;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "dictionary/DictionaryLoader.h"
 #include "dictionary/TermStore.h"
 
 class Forms;
@@ -18,12 +19,12 @@ public:
         QStringLiteral("Sorry ! The database could not be read.");
     static inline const QString Reinstall = QStringLiteral("Please re-install this software.");
 
-    // Hands over memory made ready for the dictionary's text, or none; asked for just before the
-    // load, so that making it ready overlaps the splash.
-    using PreparedMemory = std::function<PageBuffer()>;
+    // Hands over the dictionary's file as read ahead, or nothing; asked for just before the load,
+    // so that the reading overlaps the splash.
+    using ReadAhead = std::function<DictionaryLoader::ReadAhead()>;
 
     Startup() = default;
-    explicit Startup(PreparedMemory preparedMemory) : m_preparedMemory(std::move(preparedMemory)) {}
+    explicit Startup(ReadAhead readAhead) : m_readAhead(std::move(readAhead)) {}
 
     // Returns false when the program was ended instead.
     bool Form_Load(Forms& forms, const QString& programFolder);
@@ -40,7 +41,7 @@ public:
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);
 
-    PreparedMemory m_preparedMemory;
+    ReadAhead m_readAhead;
     QString m_dataPath;
     TermStore m_store;
 };

@@ -64,11 +64,11 @@ StartupWarmup::StartupWarmup(const QString& dictionaryPath, const QStringList& f
                     m_standIns.append({family, installed});
             }
             m_fontsRead.count_down();
-            m_memory = DictionaryLoader::prepareMemory(dictionaryPath);
+            m_dictionary = DictionaryLoader::readAhead(dictionaryPath);
         });
     } catch (const std::system_error&) {
         // No thread to be had: Qt reads the configuration itself when it first needs a font, and
-        // the load takes fresh memory.
+        // the load reads the file.
         m_fontsRead.count_down();
     }
 }
@@ -84,9 +84,9 @@ void StartupWarmup::waitForFonts()
     m_fontsRead.wait();
 }
 
-PageBuffer StartupWarmup::takeDictionaryMemory()
+DictionaryLoader::ReadAhead StartupWarmup::takeDictionary()
 {
     if (m_thread.joinable())
         m_thread.join();
-    return std::move(m_memory);
+    return std::move(m_dictionary);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/PageBuffer.h"
+#include "dictionary/DictionaryLoader.h"
 
 #include <QList>
 #include <QString>
@@ -12,9 +12,10 @@
 // What the start-up will need, made ready on a second thread while the main thread connects to
 // the display: fontconfig's configuration and font cache, which the first text a window lays out
 // reads (about 3 ms), and the installed family that stands in for each family the windows ask for
-// (Liberation Sans for Arial, say), then the memory the dictionary is read into. The system zeroes
-// fresh pages on first use, about 1 ms for ten megabytes, and on a virtual machine that now and
-// then stalls for tens of milliseconds; here it costs the main thread nothing.
+// (Liberation Sans for Arial, say), then the dictionary's file. Copying it out of the system's
+// cache takes about 1 ms for ten megabytes, and the fresh pages it goes into are zeroed on first
+// use, which on a virtual machine now and then stalls for tens of milliseconds; here neither
+// costs the main thread anything. The load proper, after the splash, still works on the bytes.
 class StartupWarmup
 {
 public:
@@ -29,12 +30,12 @@ public:
     // After waitForFonts: each asked family that is not installed, with the installed family
     // fontconfig puts in its place.
     const QList<std::pair<QString, QString>>& standIns() const { return m_standIns; }
-    // Waits for the memory and hands it over; empty when none could be made ready.
-    PageBuffer takeDictionaryMemory();
+    // Waits for the file's bytes and hands them over; nothing when they could not be read.
+    DictionaryLoader::ReadAhead takeDictionary();
 
 private:
     std::latch m_fontsRead{1};
     QList<std::pair<QString, QString>> m_standIns;
-    PageBuffer m_memory;
+    DictionaryLoader::ReadAhead m_dictionary;
     std::thread m_thread;
 };

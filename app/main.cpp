@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     // and each page the program has written is copied-on-write or write-faulted after a fork.
     QAccessible::isActive();
     // The program takes no command line; the arguments are Qt's own.
-    Startup startup([&warmup] { return warmup.takeDictionaryMemory(); }); // outlives the windows
+    Startup startup([&warmup] { return warmup.takeDictionary(); }); // outlives the windows
     Forms forms(ProgramEnds::immediate());
     if (!startup.Form_Load(forms, QCoreApplication::applicationDirPath()))
         return 0;

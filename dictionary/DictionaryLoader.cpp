@@ -153,28 +153,53 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
     return result;
 }
 
-DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path, PageBuffer memory)
+DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path, ReadAhead ahead)
 {
+    if (ahead.bytes >= 0) {
+        Result result;
+        result.store.useTextMemory(std::move(ahead.memory));
+        result.store.setTextSize(ahead.bytes);
+        splitLines(result.store);
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Result result;
         result.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return result;
     }
-    return loadDevice(file, path, std::move(memory));
+    return loadDevice(file, path, std::move(ahead.memory));
 }
 
-PageBuffer DictionaryLoader::prepareMemory(const QString& path)
+DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
 {
-    const QFileInfo file(path);
+    return loadFile(path, ReadAhead());
+}
+
+DictionaryLoader::ReadAhead DictionaryLoader::readAhead(const QString& path)
+{
+    ReadAhead ahead;
+    QFile file(path);
     // Never more than a load would take: a file too large is refused before it is read.
-    if (!file.isFile() || !file.isReadable() || file.size() > TermStore::MaxTextSize)
-        return {};
+    if (!QFileInfo(file).isFile() || file.size() > TermStore::MaxTextSize ||
+        !file.open(QIODevice::ReadOnly))
+        return ahead;
     try {
-        PageBuffer memory(size_t(readCapacity(file.size())));
-        memory.touch();
-        return memory;
+        ahead.memory = PageBuffer(size_t(readCapacity(file.size())));
     } catch (const std::bad_alloc&) {
-        return {}; // the load will ask again, and say so if there is still none
+        return ahead; // the load will ask again, and say so if there is still none
     }
+    const qint64 room = qint64(std::min(ahead.memory.capacity(), size_t(TermStore::MaxTextSize)));
+    qint64 used = 0;
+    while (used < room) {
+        const qint64 n = file.read(ahead.memory.data() + used, room - used);
+        if (n < 0)
+            return ahead; // the load reads again, and says why if it fails too
+        if (n == 0) {
+            ahead.bytes = used;
+            return ahead;
+        }
+        used += n;
+    }
+    return ahead; // the file grew while it was read: the load reads it again
 }

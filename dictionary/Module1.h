@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionary/DictionaryLoader.h"
 #include "dictionary/TermStore.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ struct LoadOutcome
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the file at DataPath into a store, in memory made ready for it if there is some.
-LoadOutcome LoadDictionary(const QString& DataPath, PageBuffer memory = {});
+// Reads the file at DataPath into a store, or takes what was read of it ahead.
+LoadOutcome LoadDictionary(const QString& DataPath, DictionaryLoader::ReadAhead ahead = {});
 
 } // namespace Module1

@@ -52,11 +52,3 @@ void PageBuffer::grow(size_t capacity)
     m_data = static_cast<char*>(block);
     m_capacity = size;
 }
-
-void PageBuffer::touch()
-{
-    // The smallest page size there is; on a huge page all but the first write are plain stores.
-    constexpr size_t Page = size_t(4) << 10;
-    for (size_t at = 0; at < m_capacity; at += Page)
-        m_data[at] = 0;
-}

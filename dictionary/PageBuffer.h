@@ -19,8 +19,6 @@ public:
     size_t capacity() const { return m_capacity; }
     // Keeps the contents; throws std::bad_alloc when the system has no memory to give.
     void grow(size_t capacity);
-    // Has the system back every page now, so that the first writes to them later find them present.
-    void touch();
 
 private:
     char* m_data = nullptr;

@@ -215,12 +215,12 @@ void TestDictionaryLoader::duplicatesKeepFileOrder()
 
 void TestDictionaryLoader::readsFileFromDisk_data()
 {
-    // The memory the file is read into: none, made ready for it, or too small for it (the file
-    // grew after its memory was made ready).
+    // Read at the load into fresh memory, read ahead of it, or read at the load into memory too
+    // small for it.
     QTest::addColumn<int>("memory");
     QTest::newRow("fresh memory") << 0;
-    QTest::newRow("memory made ready for the file") << 1;
-    QTest::newRow("memory made ready for a smaller file") << 2;
+    QTest::newRow("read ahead") << 1;
+    QTest::newRow("memory too small for the file") << 2;
 }
 
 void TestDictionaryLoader::readsFileFromDisk()
@@ -236,14 +236,17 @@ void TestDictionaryLoader::readsFileFromDisk()
     file.write(bytes);
     file.close();
 
-    PageBuffer ready = memory == 1   ? DictionaryLoader::prepareMemory(file.fileName())
-                       : memory == 2 ? PageBuffer(size_t(bytes.size()) / 4)
-                                     : PageBuffer();
+    DictionaryLoader::ReadAhead ahead;
     if (memory == 1)
-        QVERIFY(ready.capacity() > size_t(bytes.size()));
+        ahead = DictionaryLoader::readAhead(file.fileName());
+    if (memory == 2)
+        ahead.memory = PageBuffer(size_t(bytes.size()) / 4);
+    if (memory == 1)
+        QCOMPARE(ahead.bytes, bytes.size());
     const DictionaryLoader::Result result =
-        DictionaryLoader::loadFile(file.fileName(), std::move(ready));
+        DictionaryLoader::loadFile(file.fileName(), std::move(ahead));
     QVERIFY(result.ok());
+    QCOMPARE(result.store.text(), QByteArrayView(bytes));
     QCOMPARE(result.store.size(), 20000);
     QCOMPARE(result.store.term(19999), QStringLiteral("TERM19999"));
     QCOMPARE(result.store.entry(0), QStringLiteral("TERM0 n.Definition number 0."));
@@ -267,8 +270,10 @@ void TestDictionaryLoader::fileTooLargeForTheStoreIsAnError()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(TermStore::MaxTextSize + 1)); // sparse: takes no disk space
     file.close();
-    // Nor is memory made ready for it ahead of the load.
-    QCOMPARE(DictionaryLoader::prepareMemory(file.fileName()).capacity(), size_t(0));
+    // Nor is it read ahead of the load.
+    const DictionaryLoader::ReadAhead ahead = DictionaryLoader::readAhead(file.fileName());
+    QCOMPARE(ahead.memory.capacity(), size_t(0));
+    QVERIFY(ahead.bytes < 0);
     const DictionaryLoader::Result result = DictionaryLoader::loadFile(file.fileName());
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains("larger than the 4 GiB"), qPrintable(result.error));
