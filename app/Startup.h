@@ -21,10 +21,10 @@ public:
 
     // Hands over the dictionary's file as read ahead, or nothing; asked for just before the load,
     // so that the reading overlaps the splash.
-    using ReadAhead = std::function<DictionaryLoader::ReadAhead()>;
+    using ReadAheadSource = std::function<DictionaryLoader::ReadAhead()>;
 
     Startup() = default;
-    explicit Startup(ReadAhead readAhead) : m_readAhead(std::move(readAhead)) {}
+    explicit Startup(ReadAheadSource readAhead) : m_readAhead(std::move(readAhead)) {}
 
     // Returns false when the program was ended instead.
     bool Form_Load(Forms& forms, const QString& programFolder);
@@ -41,7 +41,7 @@ public:
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);
 
-    ReadAhead m_readAhead;
+    ReadAheadSource m_readAhead;
     QString m_dataPath;
     TermStore m_store;
 };

@@ -113,7 +113,8 @@ bool launch(xcb_connection_t* c, Subject& subject)
     if (run.ms < 0)
         return false;
     subject.ms.push_back(run.ms);
-    subject.ratios.push_back(double(run.peakKiB) / subject.fileKiB);
+    if (subject.fileKiB > 0)
+        subject.ratios.push_back(double(run.peakKiB) / subject.fileKiB);
     return true;
 }
 
