@@ -64,6 +64,9 @@ StartupWarmup::StartupWarmup(const QString& dictionaryPath, const QStringList& f
                     m_standIns.append({family, installed});
             }
             m_fontsRead.count_down();
+            // Read while QApplication connects to the display, the file held up the X server's
+            // replies by more than the read takes; read now, it overlaps the splash instead.
+            m_applicationUp.wait();
             m_dictionary = DictionaryLoader::readAhead(dictionaryPath);
         });
     } catch (const std::system_error&) {
@@ -75,8 +78,17 @@ StartupWarmup::StartupWarmup(const QString& dictionaryPath, const QStringList& f
 
 StartupWarmup::~StartupWarmup()
 {
+    applicationStarted();
     if (m_thread.joinable())
         m_thread.join();
+}
+
+void StartupWarmup::applicationStarted()
+{
+    if (!m_applicationStarted) {
+        m_applicationStarted = true;
+        m_applicationUp.count_down();
+    }
 }
 
 void StartupWarmup::waitForFonts()

@@ -14,6 +14,7 @@ int main(int argc, char** argv)
         Startup::dataPathIn(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()),
         Labels::families());
     QApplication app(argc, argv);
+    warmup.applicationStarted();
     warmup.waitForFonts();
     // The windows then ask for an installed family by name, which Qt finds at once.
     for (const auto& [family, installed] : warmup.standIns())
