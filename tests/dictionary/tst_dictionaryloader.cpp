@@ -237,12 +237,12 @@ void TestDictionaryLoader::readsFileFromDisk()
     file.close();
 
     DictionaryLoader::ReadAhead ahead;
-    if (memory == 1)
+    if (memory == 1) {
         ahead = DictionaryLoader::readAhead(file.fileName());
+        QCOMPARE(ahead.bytes, bytes.size());
+    }
     if (memory == 2)
         ahead.memory = PageBuffer(size_t(bytes.size()) / 4);
-    if (memory == 1)
-        QCOMPARE(ahead.bytes, bytes.size());
     const DictionaryLoader::Result result =
         DictionaryLoader::loadFile(file.fileName(), std::move(ahead));
     QVERIFY(result.ok());
