@@ -11,6 +11,8 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr uchar MiddleDot = 0xB7;
+
 } // namespace
 
 const Windows1252& Windows1252::instance()
@@ -28,7 +30,9 @@ Windows1252::Windows1252()
     for (size_t b = 0; b < 256; ++b) {
         const auto lowered = fromChar(TextRules::lowerChar(m_chars[b]));
         m_lower[b] = lowered ? *lowered : uchar(b);
+        m_fold[b] = m_lower[b];
     }
+    m_fold[MiddleDot] = '.';
 }
 
 std::optional<uchar> Windows1252::fromChar(QChar c) const

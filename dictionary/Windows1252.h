@@ -15,6 +15,9 @@ public:
     QChar toChar(uchar byte) const { return m_chars[byte]; }
     // Lower case of a byte's character, itself a byte: the code page is closed under lower case.
     uchar lower(uchar byte) const { return m_lower[byte]; }
+    // What lookups compare: the lower case, with the middle dot (0xB7) as a full stop, since a long
+    // head cannot hold a full stop and no keyboard types a middle dot.
+    uchar fold(uchar byte) const { return m_fold[byte]; }
     std::optional<uchar> fromChar(QChar c) const;
 
     QString decode(QByteArrayView bytes) const;
@@ -26,4 +29,5 @@ private:
 
     std::array<QChar, 256> m_chars{};
     std::array<uchar, 256> m_lower{};
+    std::array<uchar, 256> m_fold{};
 };

@@ -55,7 +55,7 @@ void MainLookup::go()
         m_window.setPanelText(EmptySearchPrompt);
         return;
     }
-    const qsizetype i = index().firstEqualIgnoringCase(text);
+    const qsizetype i = index().firstEqual(text, TermIndex::Equality::IgnoringCaseAndDots);
     if (i >= 0)
         m_window.setPanelText(m_store->entry(i));
     else

@@ -7,11 +7,11 @@
 
 namespace {
 
-quint32 packFirstFour(const char* lowered, qsizetype size)
+quint32 packFirstFour(const char* folded, qsizetype size)
 {
     quint32 packed = 0;
     for (qsizetype k = 0; k < std::min<qsizetype>(4, size); ++k)
-        packed |= quint32(uchar(lowered[k])) << (8 * k);
+        packed |= quint32(uchar(folded[k])) << (8 * k);
     return packed;
 }
 
@@ -19,6 +19,9 @@ quint32 packFirstFour(const char* lowered, qsizetype size)
 
 PrefixTable::Key::Key(QByteArray lowered) : bytes(std::move(lowered))
 {
+    const Windows1252& codec = Windows1252::instance();
+    for (char& c : bytes)
+        c = char(codec.fold(uchar(c)));
     const qsizetype head = std::min<qsizetype>(4, bytes.size());
     packed = packFirstFour(bytes.constData(), head);
     mask = head == 4 ? 0xFFFFFFFFu : (1u << (8 * head)) - 1;
@@ -31,11 +34,11 @@ PrefixTable::PrefixTable(const TermStore& store) : m_store(store)
     m_length.resize(size_t(store.size()));
     for (qsizetype i = 0; i < store.size(); ++i) {
         const QByteArrayView term = store.termBytes(i);
-        char lowered[4] = {};
+        char folded[4] = {};
         const qsizetype n = std::min<qsizetype>(4, term.size());
         for (qsizetype k = 0; k < n; ++k)
-            lowered[k] = char(codec.lower(uchar(term[k])));
-        m_prefix[size_t(i)] = packFirstFour(lowered, n);
+            folded[k] = char(codec.fold(uchar(term[k])));
+        m_prefix[size_t(i)] = packFirstFour(folded, n);
         m_length[size_t(i)] = quint8(std::min(term.size(), LongTerm));
     }
 }
@@ -52,7 +55,7 @@ bool PrefixTable::startsWith(qsizetype i, const Key& key) const
     const Windows1252& codec = Windows1252::instance();
     const QByteArrayView term = m_store.termBytes(i);
     for (qsizetype k = 4; k < keyLength; ++k) {
-        if (codec.lower(uchar(term[k])) != uchar(key.bytes[k]))
+        if (codec.fold(uchar(term[k])) != uchar(key.bytes[k]))
             return false;
     }
     return true;

@@ -5,12 +5,13 @@
 
 class TermStore;
 
-// The first four characters of every term, lower-cased once after the load, so that a filter
-// pass rejects almost every term with one integer comparison.
+// The first four characters of every term, folded once after the load (lower case, a middle dot
+// as a full stop), so that a filter pass rejects almost every term with one integer comparison.
 class PrefixTable
 {
 public:
-    // A search key as lower-cased Windows-1252 bytes, with its first four packed like the table's.
+    // A search key from lower-cased Windows-1252 bytes, folded, with its first four packed like the
+    // table's.
     struct Key
     {
         explicit Key(QByteArray lowered);

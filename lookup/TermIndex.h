@@ -5,16 +5,29 @@
 #include <QString>
 
 class TermStore;
+class Windows1252;
 
-// Answers "the first stored term equal to this text ignoring case" without a scan of the store:
-// an open-addressing table keyed by the lower-cased term, each slot holding the key's hash and
-// the store index.
+// Answers "the first stored term equal to this text" without a scan of the store: an
+// open-addressing table keyed by the folded term (Windows1252::fold), each slot holding the key's
+// hash and the store index. Terms that differ only in their dots share a probe chain in store
+// order, so either kind of equality finds the first match along it.
 class TermIndex
 {
 public:
+    enum class Equality
+    {
+        IgnoringCase,        // what the list's rows are matched by
+        IgnoringCaseAndDots, // what a typed term is matched by: a full stop finds a middle dot
+    };
+
     explicit TermIndex(const TermStore& store);
 
-    qsizetype firstEqualIgnoringCase(QStringView text) const; // -1 when no term is equal
+    // -1 when no term is equal.
+    qsizetype firstEqual(QStringView text, Equality equality) const;
+    qsizetype firstEqualIgnoringCase(QStringView text) const
+    {
+        return firstEqual(text, Equality::IgnoringCase);
+    }
 
 private:
     struct Slot
@@ -22,18 +35,12 @@ private:
         quint32 hash;
         qint32 indexPlusOne; // 0 marks an empty slot
     };
+    using Mapping = uchar (Windows1252::*)(uchar) const;
 
-    // FNV-1a, over lower-cased code-page bytes.
-    static constexpr quint64 HashStart = 1469598103934665603ull;
-    static constexpr quint64 hashStep(quint64 h, uchar byte)
-    {
-        return (h ^ byte) * 1099511628211ull;
-    }
-    static quint64 hashLowered(const char* bytes, qsizetype size);
-    quint64 hashOfTerm(qsizetype i) const; // the same hash, of term i lower-cased
+    // FNV-1a over the folded bytes, whether they come from a term or a lower-cased key.
+    static quint64 hash(QByteArrayView bytes);
+    static bool equal(QByteArrayView term, QByteArrayView other, Mapping mapping);
     void insert(qsizetype i, quint64 hash);
-    bool sameTerm(qsizetype a, qsizetype b) const;
-    bool sameLowered(qsizetype index, QByteArrayView lowered) const;
     Slot* table() const { return reinterpret_cast<Slot*>(m_table.data()); }
 
     const TermStore& m_store;

@@ -2,6 +2,9 @@
 
 #include "ui/LabelButton.h"
 
+#include <QApplication>
+#include <QTimer>
+
 namespace {
 
 QAccessibleInterface* labelButtonFactory(const QString& className, QObject* object)
@@ -9,6 +12,12 @@ QAccessibleInterface* labelButtonFactory(const QString& className, QObject* obje
     auto* button = qobject_cast<LabelButton*>(object);
     return className == QLatin1String("LabelButton") && button ? new AccessibleLabelButton(button)
                                                                : nullptr;
+}
+
+// Only what the mouse could click: a shown window, with no message box above it.
+bool reachable(const LabelButton* button)
+{
+    return button->isVisible() && !QApplication::activeModalWidget();
 }
 
 } // namespace
@@ -35,8 +44,14 @@ QStringList AccessibleLabelButton::actionNames() const
 
 void AccessibleLabelButton::doAction(const QString& actionName)
 {
-    if (actionName == pressAction())
-        static_cast<LabelButton*>(widget())->press();
+    auto* button = static_cast<LabelButton*>(widget());
+    if (actionName != pressAction() || !reachable(button))
+        return;
+    // Clicked from the event loop, so the tool has its answer before any box the click opens.
+    QTimer::singleShot(0, button, [button] {
+        if (reachable(button))
+            button->press();
+    });
 }
 
 void AccessibleLabelButton::install()

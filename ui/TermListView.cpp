@@ -196,7 +196,9 @@ void TermListView::paintEvent(QPaintEvent* event)
 void TermListView::keyPressEvent(QKeyEvent* event)
 {
     const QModelIndex current = currentIndex();
-    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && current.isValid() &&
+    // The keypad's Down, NumLock off, is the same key.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (event->key() == Qt::Key_Down && plain && current.isValid() &&
         !selectionModel()->hasSelection()) {
         selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
         event->accept();

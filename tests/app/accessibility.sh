@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program as a screen reader sees it: in Xvfb, on a session bus of its own with the AT-SPI
-# bus, the tree read with pyatspi must show the named controls and four pressable buttons, and
-# About's press action must open the About window. Usage: accessibility.sh QUILLARY
+# bus, the tree read with pyatspi must show the named controls and four pressable buttons; the
+# press actions must answer at once and reach only what the mouse can. Usage: accessibility.sh QUILLARY
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${QUILLARY_OWN_BUS:-}" ]; then
     # A bus of our own, ended with the test: no autolaunched daemon outlives it.
@@ -37,8 +37,15 @@ has "the panel" "text|Definition"
 for name in GO About Exit "Copy Definition"; do
     has "button $name" "push button|$name|Press"
 done
+grep -qx "GO answered at once: True" <<<"$tree" || fail "GO's press action waited for its box"
+echo "ok - GO's action answered at once"
+grep -qx "boxes after a second GO: 1" <<<"$tree" || fail "a press behind the box opened another"
+echo "ok - nothing pressed behind a box"
 grep -q "^windows after About: .*About Quillary" <<<"$tree" || fail "About's press action did not open the About window"
 echo "ok - About pressed through its action"
+grep -q "^windows after the hidden Exit: .*About Quillary" <<<"$tree" && kill -0 "$pid" ||
+    fail "the hidden window's Exit ended the program"
+echo "ok - the hidden window's Exit does nothing"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""

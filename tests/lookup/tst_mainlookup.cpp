@@ -15,6 +15,18 @@ const QByteArray Dictionary = "@@Router n.A device that forwards packets.\r\n"
                               "Caf\xe9.A place.\r\n"
                               "line break.Ends in spaces  \r\n";
 
+// Long heads cannot hold a full stop, so such terms are written with a middle dot (0xB7).
+const QByteArray Dotted = "@@192\xb7"
+                          "168\xb7"
+                          "1\xb7"
+                          "1 n.An address.\r\n"
+                          "IEEE 802\xb7"
+                          "11 n.Wireless.\r\n"
+                          "C.programming language.The C.\r\n"
+                          "ab\xb7"
+                          "cd n.Middle dot first.\r\n"
+                          "ab.cd.Full stop second.\r\n";
+
 } // namespace
 
 class TestMainLookup : public QObject
@@ -27,6 +39,9 @@ private slots:
     void followerShowsRowAfterReset();
     void followerTakesFirstEqualTermIgnoringCase();
     void followerIgnoresRowInNoTermAndRetries();
+    void fullStopAndMiddleDotMatchEachOther_data();
+    void fullStopAndMiddleDotMatchEachOther();
+    void followerKeepsDotsApart();
     void go_data();
     void go();
     void goLeavesListAndFollowerAlone();
@@ -112,6 +127,60 @@ void TestMainLookup::followerIgnoresRowInNoTermAndRetries()
         QCOMPARE(lookup.LastListIndex, -1);
     }
     QCOMPARE(window.panel, QStringLiteral("Select or search a term to see its definition."));
+}
+
+void TestMainLookup::fullStopAndMiddleDotMatchEachOther_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("goPanel"); // empty: GO answers "not found"
+
+    const QString address = QString::fromUtf8("192·168·1·1");
+    const QString ieee = QString::fromUtf8("IEEE 802·11");
+    const QString cLanguage = QStringLiteral("C.programming language");
+    QTest::newRow("typed full stops")
+        << "192.168.1.1" << QStringList{address} << QString::fromUtf8("192·168·1·1 n.An address.");
+    QTest::newRow("typed prefix, other case") << "ieee 802.1" << QStringList{ieee} << QString();
+    QTest::newRow("typed middle dot") << QString::fromUtf8("ieee 802·11") << QStringList{ieee}
+                                      << QString::fromUtf8("IEEE 802·11 n.Wireless.");
+    QTest::newRow("real full stop, typed")
+        << "c.programming language" << QStringList{cLanguage} << "C.programming language.The C.";
+    QTest::newRow("real full stop, middle dot typed")
+        << QString::fromUtf8("C·PROG") << QStringList{cLanguage} << QString();
+    QTest::newRow("both kinds listed, the first found")
+        << "ab.cd" << QStringList{QString::fromUtf8("ab·cd"), "ab.cd"}
+        << QString::fromUtf8("ab·cd n.Middle dot first.");
+    QTest::newRow("a comma is no full stop") << "192,168" << QStringList{} << QString();
+}
+
+void TestMainLookup::fullStopAndMiddleDotMatchEachOther()
+{
+    QFETCH(QString, search);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, goPanel);
+
+    const TermStore store = DictionaryLoader::parse(Dotted);
+    ScriptedWindow window(store);
+    MainLookup lookup(store, window);
+    window.search = search;
+    lookup.txtSearch_Change();
+    QCOMPARE(window.rows, rows);
+    window.panel.clear();
+    lookup.go();
+    QCOMPARE(window.panel, goPanel);
+    QCOMPARE(window.messages.size(), goPanel.isEmpty() ? 1 : 0);
+}
+
+void TestMainLookup::followerKeepsDotsApart()
+{
+    // A row shows its own entry, not that of an earlier term that differs only in its dots.
+    const TermStore store = DictionaryLoader::parse(Dotted);
+    ScriptedWindow window(store);
+    MainLookup lookup(store, window);
+    window.rows << QString::fromUtf8("ab·cd") << "ab.cd";
+    window.current = 1;
+    lookup.Timer_Timer();
+    QCOMPARE(window.panel, QStringLiteral("ab.cd.Full stop second."));
 }
 
 void TestMainLookup::go_data()

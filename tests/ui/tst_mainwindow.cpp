@@ -43,6 +43,7 @@ private slots:
     void filter();
     void emptyingTheSearchListsEveryTermUnselected();
     void trailingSpaceStillRebuilds();
+    void focusAloneSelectsNothing_data();
     void focusAloneSelectsNothing();
     void selectedRowStays_data();
     void selectedRowStays();
@@ -53,7 +54,8 @@ private slots:
     void keysMoveAndScrollTheList();
     void accessibleControls_data();
     void accessibleControls();
-    void pressActionCopies();
+    void pressActionClicksAsTheMouseCould_data();
+    void pressActionClicksAsTheMouseCould();
 
 private:
     QStringList rows() const;
@@ -270,8 +272,16 @@ void TestMainWindow::trailingSpaceStillRebuilds()
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 }
 
+void TestMainWindow::focusAloneSelectsNothing_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Down") << Qt::KeyboardModifiers();
+    QTest::newRow("keypad Down") << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
 void TestMainWindow::focusAloneSelectsNothing()
 {
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QTest::keyClicks(m_form->txtSearch, "r");
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     m_form->txtSearch->setFocus();
@@ -281,11 +291,12 @@ void TestMainWindow::focusAloneSelectsNothing()
     QCOMPARE(m_form->lookup().LastListIndex, -1);
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
 
-    QTest::keyClick(m_form->List1, Qt::Key_Down); // selects the first row, and the entry follows
+    // The first Down selects the first row, and the entry follows.
+    QTest::keyClick(m_form->List1, Qt::Key_Down, modifiers);
     QTRY_COMPARE(m_form->lookup().LastListIndex, 0);
     QCOMPARE(m_form->Text1->toPlainText(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
-    QTest::keyClick(m_form->List1, Qt::Key_Down);
+    QTest::keyClick(m_form->List1, Qt::Key_Down, modifiers);
     QTRY_COMPARE(m_form->lookup().LastListIndex, 1);
 }
 
@@ -373,16 +384,27 @@ void TestMainWindow::keysMoveAndScrollTheList_data()
 {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("row");
-    QTest::newRow("End") << QList<int>{Qt::Key_End} << 999;
-    QTest::newRow("End, Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0;
-    QTest::newRow("Page Down twice") << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown} << 36;
-    QTest::newRow("End, Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 998;
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    // With NumLock off the keypad's keys come with the keypad modifier and act as the main keys.
+    for (const auto& [name, modifiers] :
+         {std::pair{"", Qt::KeyboardModifiers()},
+          std::pair{"keypad ", Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
+        QTest::addRow("%sEnd", name) << QList<int>{Qt::Key_End} << 999 << modifiers;
+        QTest::addRow("%sEnd, Home", name)
+            << QList<int>{Qt::Key_End, Qt::Key_Home} << 0 << modifiers;
+        QTest::addRow("%sPage Down twice", name)
+            << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown} << 36 << modifiers;
+        QTest::addRow("%sEnd, Page Up", name)
+            << QList<int>{Qt::Key_End, Qt::Key_PageUp} << 981 << modifiers;
+        QTest::addRow("%sEnd, Up", name) << QList<int>{Qt::Key_End, Qt::Key_Up} << 998 << modifiers;
+    }
 }
 
 void TestMainWindow::keysMoveAndScrollTheList()
 {
     QFETCH(QList<int>, keys);
     QFETCH(int, row);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QByteArray bytes = "##";
     for (int i = 0; i < 1000; ++i)
         bytes += "term" + QByteArray::number(i) + " n.x\r\n";
@@ -391,7 +413,7 @@ void TestMainWindow::keysMoveAndScrollTheList()
     m_form->rows()->showAll(store.size());
     m_form->List1->setCurrentIndex(m_form->rows()->index(0));
     for (const int key : keys)
-        QTest::keyClick(m_form->List1, Qt::Key(key));
+        QTest::keyClick(m_form->List1, Qt::Key(key), modifiers);
     QCOMPARE(m_form->List1->currentIndex().row(), row);
     const QRect shown = m_form->List1->visualRect(m_form->List1->currentIndex());
     QVERIFY(m_form->List1->viewport()->rect().contains(shown));
@@ -437,13 +459,47 @@ void TestMainWindow::accessibleControls()
                  QStringList{QAccessibleActionInterface::pressAction()});
 }
 
-void TestMainWindow::pressActionCopies()
+void TestMainWindow::pressActionClicksAsTheMouseCould_data()
 {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("clicks");
+    const QString press = QAccessibleActionInterface::pressAction();
+    QTest::newRow("press") << press << "shown" << true;
+    QTest::newRow("focus is no press")
+        << QAccessibleActionInterface::setFocusAction() << "shown" << false;
+    QTest::newRow("menu is no press")
+        << QAccessibleActionInterface::showMenuAction() << "shown" << false;
+    QTest::newRow("press, window hidden") << press << "hidden" << false;
+    QTest::newRow("press, behind a message box") << press << "behind a box" << false;
+}
+
+void TestMainWindow::pressActionClicksAsTheMouseCould()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, state);
+    QFETCH(bool, clicks);
     QGuiApplication::clipboard()->setText("earlier contents");
-    QAccessibleInterface* copy = QAccessible::queryAccessibleInterface(
-        m_form->buttons->CommandButton(Form1::CopyDefinition));
-    copy->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(QGuiApplication::clipboard()->text(), FirstText + "\n");
+    LabelButton* copy = m_form->buttons->CommandButton(Form1::CopyDefinition);
+    QSignalSpy clicked(copy, &LabelButton::clicked);
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(copy)->actionInterface();
+    if (state == "hidden")
+        m_form->hide();
+    if (state == "behind a box") {
+        Fixture::onNextModal([&](QWidget* box) {
+            actions->doAction(action);
+            QCoreApplication::processEvents();
+            box->close();
+        });
+        MainWindowPort(*m_form).showInformation("up");
+    } else {
+        actions->doAction(action);
+        QCOMPARE(clicked.count(), 0); // the tool has its answer before the click runs
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(clicked.count(), clicks ? 1 : 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clicks ? FirstText + "\n" : "earlier contents");
 }
 
 QTEST_MAIN(TestMainWindow)
