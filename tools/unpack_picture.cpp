@@ -1,6 +1,7 @@
 // Unpacks a picture to raw pixels for the program's resources, at build time, so that the program
 // shows it without loading an image decoder: unpack-picture IN OUT. OUT holds the width and height
-// as 32-bit little-endian numbers, then the pixels, row by row, as 32-bit 0xAARRGGBB values.
+// as 32-bit little-endian numbers, then the pixels, row by row, as 32-bit little-endian 0xAARRGGBB
+// values, whatever the byte order of the machine that builds it.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -24,7 +25,10 @@ int main(int argc, char** argv)
     const quint32 size[2] = {qToLittleEndian(quint32(image.width())),
                              qToLittleEndian(quint32(image.height()))};
     out.write(reinterpret_cast<const char*>(size), sizeof size);
-    for (int y = 0; y < image.height(); ++y)
-        out.write(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+    QByteArray row(image.width() * 4, Qt::Uninitialized);
+    for (int y = 0; y < image.height(); ++y) {
+        qToLittleEndian<quint32>(image.constScanLine(y), image.width(), row.data());
+        out.write(row);
+    }
     return out.error() == QFile::NoError ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
+#include <QSysInfo>
 #include <QtEndian>
 
 PictureWindow::PictureWindow(const QString& picture, QSize clientSize, const QColor& backColor,
@@ -29,7 +30,12 @@ QImage PictureWindow::unpacked(const QString& picture, QImage::Format format)
     const int height = int(qFromLittleEndian<quint32>(data + 4));
     if (resource.size() < 8 + qint64(width) * height * 4)
         return {};
-    return QImage(data + 8, width, height, width * 4, format);
+    const uchar* pixels = data + 8;
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian)
+        return QImage(pixels, width, height, width * 4, format);
+    QImage copy(width, height, format);
+    qFromLittleEndian<quint32>(pixels, qsizetype(width) * height, copy.bits());
+    return copy;
 }
 
 QIcon PictureWindow::programIcon()

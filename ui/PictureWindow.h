@@ -19,8 +19,8 @@ public:
                   QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
     static QIcon programIcon(); // the icon of every window
-    // A picture that unpack-picture made: its pixels as they lie in the program, not copied;
-    // RGB32 for an opaque picture, ARGB32 for one with transparency.
+    // A picture that unpack-picture made: its pixels as they lie in the program, copied only on a
+    // big-endian machine; RGB32 for an opaque picture, ARGB32 for one with transparency.
     static QImage unpacked(const QString& picture, QImage::Format format);
     // Places the window's client area in the middle of the screen it is on.
     void centreOnScreen();

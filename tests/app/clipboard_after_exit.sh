@@ -10,8 +10,8 @@ source "$(dirname "$0")/xvfb_lib.sh"
 start_xvfb
 mkdir "$work/app"
 cp "$program" "$work/app/quillary"
-printf '##ROUTER n.A device that forwards packets.\r\nrouter .Lower case router.\r\nRAM.Random Access Memory.\r\n' > "$work/app/data.dat"
-copied="RAM.Random Access Memory."
+printf '##ROUTER n.A device that forwards packets.\r\nrouter .Lower case router.\r\nCaf\xe9.A place.\r\n' > "$work/app/data.dat"
+copied="Café.A place."
 
 servers() { pgrep -f "^$work/app/quillary" || true; }
 
@@ -20,7 +20,7 @@ start_and_copy() {
     "$work/app/quillary" &
     pid=$!
     main=$(wait_visible "$main_title") || fail "the main window did not appear"
-    click "$main" 60 167 # the third row, RAM
+    click "$main" 60 167 # the third row, Café
     click "$main" 336 452 # Copy Definition
     check "$1: copied" "$(clipboard)" "$copied"
 }
@@ -39,6 +39,12 @@ click "$main" 464 452 # Exit
 wait_end
 check "Exit: text kept after the program ended" "$(clipboard)" "$copied"
 check "Exit: kept twice" "$(clipboard)" "$copied"
+# Each form a client may ask for: the list of forms, Latin-1 for STRING, UTF-8 for TEXT.
+check "Exit: the forms offered" "$(xclip -o -selection clipboard -t TARGETS | sort | tr '\n' ' ')" \
+    "STRING TARGETS TEXT UTF8_STRING "
+check "Exit: STRING in Latin-1" "$(xclip -o -selection clipboard -t STRING | iconv -f latin1 -t utf-8)" \
+    "$copied"
+check "Exit: TEXT" "$(xclip -o -selection clipboard -t TEXT)" "$copied"
 another_copies "Exit"
 
 start_and_copy "closing the window"

@@ -57,6 +57,8 @@ private slots:
     void everyNameOnce_data();
     void everyNameOnce();
     void windows();
+    void picturesAreTheirSources_data();
+    void picturesAreTheirSources();
 
 private:
     QWidget* window(const QString& name) const;
@@ -216,6 +218,33 @@ void TestControlTable::windows()
     QVERIFY(m_main->Timer->isActive());
     QCOMPARE(m_main->txtSearch->maxLength(), std::numeric_limits<int>::max());
     QVERIFY(m_main->Text1->isReadOnly());
+}
+
+void TestControlTable::picturesAreTheirSources_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("unpacked");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("background") << "background.jpg"
+                                << "background" << QSize(661, 522);
+    QTest::newRow("splash") << "splash.jpg"
+                            << "splash" << QSize(382, 265);
+    QTest::newRow("icon") << "icon.png"
+                          << "icon" << QSize(32, 32);
+}
+
+void TestControlTable::picturesAreTheirSources()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, unpacked);
+    QFETCH(QSize, size);
+    const QImage expected = QImage(QStringLiteral(QUILLARY_SOURCE_DIR "/ui/pictures/") + source)
+                                .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(expected.size(), size);
+    const QImage shown =
+        PictureWindow::unpacked(":/pictures/" + unpacked + ".argb32", QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), size);
+    QCOMPARE(shown, expected);
 }
 
 QTEST_MAIN(TestControlTable)

@@ -23,6 +23,18 @@ QStringList entriesOf(const TermStore& store)
     return out;
 }
 
+// A pipe, or a file that grows while it is read: it never ends. The bytes it hands out are never
+// written, so the memory they go to is only reserved.
+class EndlessDevice : public QIODevice
+{
+public:
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64 max) override { return max; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
 // A device that hands out some bytes and then fails, as a disk read error would.
 class FailingDevice : public QIODevice
 {
@@ -101,6 +113,11 @@ void TestDictionaryLoader::lineRules_data()
         << QByteArray("@@ABC.d\r\n" + QByteArray(128, ' ') + "DEF n.e\rGHI.j")
         << QStringList{"ABC", "DEF", "GHI"}
         << QStringList{"ABC.d", QString(128, ' ') + "DEF n.e", "GHI.j"};
+    // Its length is kept in 24 bits: a longer term is kept apart too.
+    const QByteArray longest(1 << 24, 'x');
+    QTest::newRow("term longer than its length field")
+        << QByteArray("@@" + longest + " n.e\r\nGHI.j") << QStringList{QString(1 << 24, 'x'), "GHI"}
+        << QStringList{QString(1 << 24, 'x') + " n.e", "GHI.j"};
     QTest::newRow("term, space and n") << QByteArray("@@router n.A device") << QStringList{"router"}
                                        << QStringList{"router n.A device"};
     QTest::newRow("final n removed once")
@@ -278,6 +295,12 @@ void TestDictionaryLoader::fileTooLargeForTheStoreIsAnError()
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains("larger than the 4 GiB"), qPrintable(result.error));
     QCOMPARE(result.store.size(), 0);
+
+    EndlessDevice endless;
+    QVERIFY(endless.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    const DictionaryLoader::Result grown = DictionaryLoader::loadDevice(endless, "data.dat");
+    QVERIFY2(grown.error.contains("larger than the 4 GiB"), qPrintable(grown.error));
+    QCOMPARE(grown.store.size(), 0);
 }
 
 void TestDictionaryLoader::readErrorMidFileIsReported()

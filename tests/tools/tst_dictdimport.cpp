@@ -77,6 +77,8 @@ Dictd other()
     d.add({"ram"}, "RAM\n   Random Access Memory.\n");
     d.add({"daemon"}, "Daemon\n   The other dictionary's daemon.\n");
     d.add({"lan"}, "LAN\n   Local Area Network.\n");
+    d.add({"wan", "wide area network of computers"},
+          "wan\nWAN\nWide Area Network of\ncomputers\n\n   A network.\n");
     return d;
 }
 
@@ -135,10 +137,11 @@ void TestDictdImport::linesAndSummary()
         DataFileWriter::build({parsed(sample(), "One"), parsed(other(), "Two")}, summary);
     QVERIFY(bytes.startsWith(DataFileWriter::LeadIn + ".NET.(.NET framework) A platform.\r\n"));
     QVERIFY(bytes.contains("\r\nCaf\xe9 \x93q\x94 ? n.A place ? here -|+.\r\n"));
-    QVERIFY(bytes.endsWith("\r\ntcpip n.(TCP/IP) <protocol> The Internet protocol suite.\r\n"));
-    QCOMPARE(summary.entries, 16);
-    QCOMPARE(summary.aliases, 5); // admin, sysadmin, tcpip, .NET, LIA
-    QCOMPARE(summary.merged, 4);  // sysadmin, daemon twice, RAM
+    QVERIFY(bytes.contains("\r\ntcpip n.(TCP/IP) <protocol> The Internet protocol suite.\r\n"));
+    QVERIFY(bytes.endsWith("\r\nWide Area Network of computers n.(wan) A network.\r\n"));
+    QCOMPARE(summary.entries, 18);
+    QCOMPARE(summary.aliases, 7); // admin, sysadmin, tcpip, .NET, LIA, WAN, Wide Area Network ...
+    QCOMPARE(summary.merged, 5);  // sysadmin, daemon twice, RAM, WAN
     QCOMPARE(summary.replacedCharacters, 5);
     QCOMPARE(summary.dottedExact, 3); // .NET framework, .NET, a.out
     QCOMPARE(summary.dottedRewritten, QStringList{"ASP.NET"});
@@ -172,6 +175,10 @@ void TestDictdImport::roundTripThroughTheLoader_data()
     row("caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ?",
         "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ? n.A place ? here -|+.");
     row("lan", "LAN n.Local Area Network.");
+    // One article under two spellings of one term is written once.
+    row("WAN", "wan n.A network.");
+    // A headword wrapped over the article's last two headword lines is joined.
+    row("wide area network of computers", "Wide Area Network of computers n.(wan) A network.");
 }
 
 void TestDictdImport::roundTripThroughTheLoader()

@@ -372,6 +372,7 @@ void TestMainWindow::aNewStoreIsLookedUpAfresh()
     click(Form1::Go);
     const TermStore other = DictionaryLoader::parse("@@zebra n.An animal.\r\n");
     m_form->setStore(other);
+    QCOMPARE(rows(), QStringList{}); // no row is left to read from the old store
     m_form->txtSearch->setText("zeb");
     QCOMPARE(rows(), QStringList{"zebra"});
     m_form->txtSearch->setText("ZEBRA");
@@ -397,6 +398,9 @@ void TestMainWindow::keysMoveAndScrollTheList_data()
         QTest::addRow("%sEnd, Page Up", name)
             << QList<int>{Qt::Key_End, Qt::Key_PageUp} << 981 << modifiers;
         QTest::addRow("%sEnd, Up", name) << QList<int>{Qt::Key_End, Qt::Key_Up} << 998 << modifiers;
+        // From the last row wholly shown, one row further scrolls by one.
+        QTest::addRow("%sDown past the last row shown", name)
+            << QList<int>(18, Qt::Key_Down) << 18 << modifiers;
     }
 }
 
