@@ -1,11 +1,14 @@
 #include "app/Startup.h"
 
+#include "app/FontStandIns.h"
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "dictionary/Module1.h"
 #include "ui/Form1.h"
+#include "ui/Labels.h"
 #include "ui/TermListModel.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>
@@ -13,20 +16,22 @@
 
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
+    // Before the first window: the fonts its texts ask for, and the bridge a screen reader uses.
+    FontStandIns::install(Labels::families());
+    QAccessible::isActive(); // starts Qt's accessibility bridge
+
     Form3* splash = forms.form3();
     splash->showAndDraw(); // the only time window events run before the main window is up
-    // Made once the splash is up, the main window's widgets hold the splash back no longer.
     Form1* main = forms.form1();
     main->hide();
 
-    m_dataPath = dataPathIn(programFolder);
+    m_dataPath = programFolder + QStringLiteral("/data.dat");
     // A folder, a device or a pipe of that name is no dictionary file.
     if (!QFileInfo(m_dataPath).isFile()) {
         fail(forms, NotFound, Reinstall);
         return false;
     }
-    Module1::LoadOutcome loaded = Module1::LoadDictionary(
-        m_dataPath, m_readAhead ? m_readAhead() : DictionaryLoader::ReadAhead());
+    Module1::LoadOutcome loaded = Module1::LoadDictionary(m_dataPath);
     if (!loaded.ok()) {
         fail(forms, Unreadable, loaded.error);
         return false;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
-#include "dictionary/DictionaryLoader.h"
 #include "dictionary/TermStore.h"
+
+#include <QString>
 
 class Forms;
 
@@ -19,20 +17,9 @@ public:
         QStringLiteral("Sorry ! The database could not be read.");
     static inline const QString Reinstall = QStringLiteral("Please re-install this software.");
 
-    // Hands over the dictionary's file as read ahead, or nothing; asked for just before the load,
-    // so that the reading overlaps the splash.
-    using ReadAheadSource = std::function<DictionaryLoader::ReadAhead()>;
-
-    Startup() = default;
-    explicit Startup(ReadAheadSource readAhead) : m_readAhead(std::move(readAhead)) {}
-
-    // Returns false when the program was ended instead.
+    // The whole start-up, run once with the program's folder; returns false when the program was
+    // ended instead.
     bool Form_Load(Forms& forms, const QString& programFolder);
-
-    static QString dataPathIn(const QString& programFolder)
-    {
-        return programFolder + QStringLiteral("/data.dat");
-    }
 
     // The dictionary's full path, formed once by Form_Load.
     const QString& DataPath() const { return m_dataPath; }
@@ -41,7 +28,6 @@ public:
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);
 
-    ReadAheadSource m_readAhead;
     QString m_dataPath;
     TermStore m_store;
 };

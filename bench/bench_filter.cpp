@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const qsizetype entries = argc > 1 ? QByteArray(argv[1]).toLongLong() : 10000;
-    const TermStore store = DictionaryLoader::parse(BenchDictionary::generate(entries));
+    const TermStore store = DictionaryLoader::parse(BenchDictionary::generate(entries)).store;
 
     // What the first filter pass and the first selection pay once, for the tables built on use.
     {

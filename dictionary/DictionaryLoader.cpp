@@ -3,10 +3,8 @@
 #include "dictionary/LineEnd.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <utility>
 
 namespace {
@@ -92,42 +90,44 @@ void splitLines(TermStore& store)
     }
 }
 
-// One byte of headroom lets the read that finds the end happen without growing the buffer.
-qsizetype readCapacity(qint64 fileSize)
+QString cannotRead(const QString& name, const QString& why)
 {
-    return qsizetype(fileSize) + 1;
+    return QStringLiteral("Cannot read %1: %2").arg(name, why);
+}
+
+QString tooLarge(const QString& name)
+{
+    return cannotRead(name, QStringLiteral("the file is larger than the 4 GiB that a dictionary "
+                                           "may hold"));
 }
 
 } // namespace
 
-TermStore DictionaryLoader::parse(QByteArrayView bytes)
-{
-    // Callers hand in what a file of at most TermStore::MaxTextSize bytes holds.
-    TermStore store;
-    if (!bytes.isEmpty()) // an empty view may have no data pointer at all
-        memcpy(store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
-    store.setTextSize(bytes.size());
-    splitLines(store);
-    return store;
-}
-
-DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name,
-                                                      PageBuffer memory)
+DictionaryLoader::Result DictionaryLoader::parse(QByteArrayView bytes, const QString& name)
 {
     Result result;
-    const auto fail = [&result, &name](const QString& why) {
-        result.store = TermStore();
-        result.error = QStringLiteral("Cannot read %1: %2").arg(name, why);
-    };
-    const QString tooLarge = QStringLiteral("the file is larger than the 4 GiB that a dictionary "
-                                            "may hold");
+    // The store's offsets are 32-bit.
+    if (bytes.size() > TermStore::MaxTextSize) {
+        result.error = tooLarge(name);
+        return result;
+    }
+    if (!bytes.isEmpty()) // an empty view may have no data pointer at all
+        memcpy(result.store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
+    result.store.setTextSize(bytes.size());
+    splitLines(result.store);
+    return result;
+}
+
+DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name)
+{
+    Result result;
     if (!device.isSequential() && device.size() > TermStore::MaxTextSize) {
-        fail(tooLarge);
+        result.error = tooLarge(name);
         return result;
     }
     TermStore& store = result.store;
-    store.useTextMemory(std::move(memory));
-    qsizetype capacity = device.isSequential() ? (1 << 16) : readCapacity(device.size());
+    // One byte of headroom lets the read that finds the end happen without growing the buffer.
+    qsizetype capacity = device.isSequential() ? (1 << 16) : qsizetype(device.size()) + 1;
     char* buffer = store.textBuffer(capacity);
     qsizetype used = 0;
     for (;;) {
@@ -137,14 +137,16 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
         }
         const qint64 n = device.read(buffer + used, capacity - used);
         if (n < 0) {
-            fail(device.errorString());
+            result = Result();
+            result.error = cannotRead(name, device.errorString());
             return result;
         }
         if (n == 0)
             break;
         used += n;
-        if (used > TermStore::MaxTextSize) {
-            fail(tooLarge); // a pipe, or a file that grew while it was read
+        if (used > TermStore::MaxTextSize) { // a pipe, or a file that grew while it was read
+            result = Result();
+            result.error = tooLarge(name);
             return result;
         }
     }
@@ -153,53 +155,13 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
     return result;
 }
 
-DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path, ReadAhead ahead)
+DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
 {
-    if (ahead.bytes >= 0) {
-        Result result;
-        result.store.useTextMemory(std::move(ahead.memory));
-        result.store.setTextSize(ahead.bytes);
-        splitLines(result.store);
-        return result;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Result result;
         result.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return result;
     }
-    return loadDevice(file, path, std::move(ahead.memory));
-}
-
-DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
-{
-    return loadFile(path, ReadAhead());
-}
-
-DictionaryLoader::ReadAhead DictionaryLoader::readAhead(const QString& path)
-{
-    ReadAhead ahead;
-    QFile file(path);
-    // Never more than a load would take: a file too large is refused before it is read.
-    if (!QFileInfo(file).isFile() || file.size() > TermStore::MaxTextSize ||
-        !file.open(QIODevice::ReadOnly))
-        return ahead;
-    try {
-        ahead.memory = PageBuffer(size_t(readCapacity(file.size())));
-    } catch (const std::bad_alloc&) {
-        return ahead; // the load will ask again, and say so if there is still none
-    }
-    const qint64 room = qint64(std::min(ahead.memory.capacity(), size_t(TermStore::MaxTextSize)));
-    qint64 used = 0;
-    while (used < room) {
-        const qint64 n = file.read(ahead.memory.data() + used, room - used);
-        if (n < 0)
-            return ahead; // the load reads again, and says why if it fails too
-        if (n == 0) {
-            ahead.bytes = used;
-            return ahead;
-        }
-        used += n;
-    }
-    return ahead; // the file grew while it was read: the load reads it again
+    return loadDevice(file, path); // the file is closed as it goes out of scope
 }

@@ -4,9 +4,9 @@
 
 namespace Module1 {
 
-LoadOutcome LoadDictionary(const QString& DataPath, DictionaryLoader::ReadAhead ahead)
+LoadOutcome LoadDictionary(const QString& DataPath)
 {
-    DictionaryLoader::Result result = DictionaryLoader::loadFile(DataPath, std::move(ahead));
+    DictionaryLoader::Result result = DictionaryLoader::loadFile(DataPath);
     if (!result.ok())
         return LoadOutcome{{}, 0, result.error};
     const qsizetype count = result.store.size();

@@ -17,7 +17,7 @@ struct LoadOutcome
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the file at DataPath into a store, or takes what was read of it ahead.
-LoadOutcome LoadDictionary(const QString& DataPath, DictionaryLoader::ReadAhead ahead = {});
+// Reads the file at DataPath into a store; the file is open only while it is read.
+LoadOutcome LoadDictionary(const QString& DataPath);
 
 } // namespace Module1

@@ -29,9 +29,7 @@ public:
     QByteArrayView termBytes(qsizetype i) const;
     QByteArrayView entryBytes(qsizetype i) const;
 
-    // Filled by the loader only: the file's bytes first, then one call per entry line. The bytes
-    // may go into memory made ready for them beforehand, which textBuffer grows if it falls short.
-    void useTextMemory(PageBuffer memory) { m_text = std::move(memory); }
+    // Filled by the loader only: the file's bytes first, then one call per entry line.
     char* textBuffer(qsizetype capacity);
     void setTextSize(qsizetype size) { m_textSize = size; }
     QByteArrayView text() const { return {m_text.data(), m_textSize}; }

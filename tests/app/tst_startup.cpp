@@ -1,7 +1,7 @@
+#include "app/FontStandIns.h"
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
-#include "app/StartupWarmup.h"
 #include "tests/support/Fixture.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
@@ -226,10 +226,8 @@ void TestStartup::standInFamiliesAreTheOnesQtWouldDraw()
 {
     // A stand-in other than the font Qt itself picks for the asked family would change the look.
     const QStringList asked = Labels::families() << QStringLiteral("DejaVu Sans");
-    StartupWarmup warmup(QString(), asked);
-    warmup.waitForFonts();
     QHash<QString, QString> standIns;
-    for (const auto& [family, installed] : warmup.standIns())
+    for (const auto& [family, installed] : FontStandIns::resolve(asked))
         standIns.insert(family, installed);
     for (const QString& family : asked)
         QCOMPARE(standIns.value(family, family), QFontInfo(QFont(family)).family());

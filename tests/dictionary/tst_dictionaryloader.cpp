@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/mman.h>
 
 namespace {
 
@@ -74,7 +75,6 @@ private slots:
     void lineEndAtEveryPosition();
     void longLineAndNulBytes();
     void duplicatesKeepFileOrder();
-    void readsFileFromDisk_data();
     void readsFileFromDisk();
     void missingFileIsAnErrorNamingIt();
     void fileTooLargeForTheStoreIsAnError();
@@ -177,7 +177,7 @@ void TestDictionaryLoader::lineRules()
     QFETCH(QStringList, terms);
     QFETCH(QStringList, entries);
 
-    const TermStore store = DictionaryLoader::parse(bytes);
+    const TermStore store = DictionaryLoader::parse(bytes).store;
     QCOMPARE(termsOf(store), terms);
     QCOMPARE(entriesOf(store), entries);
 }
@@ -202,7 +202,7 @@ void TestDictionaryLoader::lineEndAtEveryPosition()
         bytes += line + lineEnd;
         lines << QString::fromLatin1(line);
     }
-    const TermStore store = DictionaryLoader::parse(bytes);
+    const TermStore store = DictionaryLoader::parse(bytes).store;
     QCOMPARE(termsOf(store), lines);
     QCOMPARE(entriesOf(store), lines);
 }
@@ -213,7 +213,7 @@ void TestDictionaryLoader::longLineAndNulBytes()
     longLine[50000] = '.';
     const QByteArray bytes =
         "@@" + longLine + QByteArray("\r\nA\0B.c\0d\r\n", 11) + QByteArray(3, '\0');
-    const TermStore store = DictionaryLoader::parse(bytes);
+    const TermStore store = DictionaryLoader::parse(bytes).store;
     QCOMPARE(store.size(), 3);
     QCOMPARE(store.term(0), QString(50000, u'x'));
     QCOMPARE(store.entry(0).size(), 100000);
@@ -225,24 +225,13 @@ void TestDictionaryLoader::longLineAndNulBytes()
 void TestDictionaryLoader::duplicatesKeepFileOrder()
 {
     const TermStore store =
-        DictionaryLoader::parse("@@ROUTER.first\r\nrouter.second\r\nROUTER.third");
+        DictionaryLoader::parse("@@ROUTER.first\r\nrouter.second\r\nROUTER.third").store;
     QCOMPARE(termsOf(store), (QStringList{"ROUTER", "router", "ROUTER"}));
     QCOMPARE(store.entry(2), QStringLiteral("ROUTER.third"));
 }
 
-void TestDictionaryLoader::readsFileFromDisk_data()
-{
-    // Read at the load into fresh memory, read ahead of it, or read at the load into memory too
-    // small for it.
-    QTest::addColumn<int>("memory");
-    QTest::newRow("fresh memory") << 0;
-    QTest::newRow("read ahead") << 1;
-    QTest::newRow("memory too small for the file") << 2;
-}
-
 void TestDictionaryLoader::readsFileFromDisk()
 {
-    QFETCH(int, memory);
     QTemporaryDir dir;
     QFile file(dir.filePath("data.dat"));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -253,15 +242,7 @@ void TestDictionaryLoader::readsFileFromDisk()
     file.write(bytes);
     file.close();
 
-    DictionaryLoader::ReadAhead ahead;
-    if (memory == 1) {
-        ahead = DictionaryLoader::readAhead(file.fileName());
-        QCOMPARE(ahead.bytes, bytes.size());
-    }
-    if (memory == 2)
-        ahead.memory = PageBuffer(size_t(bytes.size()) / 4);
-    const DictionaryLoader::Result result =
-        DictionaryLoader::loadFile(file.fileName(), std::move(ahead));
+    const DictionaryLoader::Result result = DictionaryLoader::loadFile(file.fileName());
     QVERIFY(result.ok());
     QCOMPARE(result.store.text(), QByteArrayView(bytes));
     QCOMPARE(result.store.size(), 20000);
@@ -287,14 +268,22 @@ void TestDictionaryLoader::fileTooLargeForTheStoreIsAnError()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(TermStore::MaxTextSize + 1)); // sparse: takes no disk space
     file.close();
-    // Nor is it read ahead of the load.
-    const DictionaryLoader::ReadAhead ahead = DictionaryLoader::readAhead(file.fileName());
-    QCOMPARE(ahead.memory.capacity(), size_t(0));
-    QVERIFY(ahead.bytes < 0);
     const DictionaryLoader::Result result = DictionaryLoader::loadFile(file.fileName());
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains("larger than the 4 GiB"), qPrintable(result.error));
     QCOMPARE(result.store.size(), 0);
+
+    // Bytes over the limit, handed to the parser: refused before a byte is read. The memory is
+    // only reserved.
+    const size_t overLimit = size_t(TermStore::MaxTextSize) + 1;
+    void* reserved =
+        mmap(nullptr, overLimit, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    QVERIFY(reserved != MAP_FAILED);
+    const DictionaryLoader::Result parsed = DictionaryLoader::parse(
+        QByteArrayView(static_cast<const char*>(reserved), qsizetype(overLimit)), "data.dat");
+    munmap(reserved, overLimit);
+    QVERIFY2(parsed.error.contains("larger than the 4 GiB"), qPrintable(parsed.error));
+    QCOMPARE(parsed.store.size(), 0);
 
     EndlessDevice endless;
     QVERIFY(endless.open(QIODevice::ReadOnly | QIODevice::Unbuffered));

@@ -22,7 +22,7 @@ namespace {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const TermStore store = DictionaryLoader::parse(bytes);
+    const TermStore store = DictionaryLoader::parse(bytes).store;
     const QList<ReferenceReading::Entry> expected = ReferenceReading::read(bytes);
     if (store.size() != expected.size())
         fail("entry count", store.size());

@@ -23,7 +23,7 @@ TermStore numberedStore()
         bytes += QByteArray("t") + QByteArray::number(i).rightJustified(3, '0') + ".x\r\n";
     for (int i = 0; i < 20; ++i)
         bytes += QByteArray("u") + QByteArray::number(i).rightJustified(3, '0') + ".x\r\n";
-    return DictionaryLoader::parse(bytes);
+    return DictionaryLoader::parse(bytes).store;
 }
 
 QStringList termsOf(const TermStore& store, const QString& prefix)
@@ -89,7 +89,7 @@ void TestFilterPass::listsTermsBeginningWithTheKey()
     QFETCH(QString, search);
     QFETCH(QStringList, rows);
 
-    const TermStore store = DictionaryLoader::parse(Small);
+    const TermStore store = DictionaryLoader::parse(Small).store;
     ScriptedWindow window(store);
     MainLookup lookup(store, window);
     window.search = search;
@@ -102,7 +102,8 @@ void TestFilterPass::keyLongerThanTheKeptLengths()
 {
     // The table keeps lengths up to 255: a longer key is measured against the term itself.
     const TermStore store = DictionaryLoader::parse("@@" + QByteArray(300, 'x') + " n.long\r\n" +
-                                                    QByteArray(200, 'x') + " n.short\r\n");
+                                                    QByteArray(200, 'x') + " n.short\r\n")
+                                .store;
     ScriptedWindow window(store);
     MainLookup lookup(store, window);
     window.search = QString(260, u'x');
@@ -112,7 +113,7 @@ void TestFilterPass::keyLongerThanTheKeptLengths()
 
 void TestFilterPass::passResetsFollowerAndLeavesPanel()
 {
-    const TermStore store = DictionaryLoader::parse(Small);
+    const TermStore store = DictionaryLoader::parse(Small).store;
     ScriptedWindow window(store);
     MainLookup lookup(store, window);
     window.rows << "Router";

@@ -55,7 +55,7 @@ private:
 
 void TestMainLookup::init()
 {
-    m_store = DictionaryLoader::parse(Dictionary);
+    m_store = DictionaryLoader::parse(Dictionary).store;
 }
 
 void TestMainLookup::followerKeepsFirstTextRightAfterStart()
@@ -159,7 +159,7 @@ void TestMainLookup::fullStopAndMiddleDotMatchEachOther()
     QFETCH(QStringList, rows);
     QFETCH(QString, goPanel);
 
-    const TermStore store = DictionaryLoader::parse(Dotted);
+    const TermStore store = DictionaryLoader::parse(Dotted).store;
     ScriptedWindow window(store);
     MainLookup lookup(store, window);
     window.search = search;
@@ -174,7 +174,7 @@ void TestMainLookup::fullStopAndMiddleDotMatchEachOther()
 void TestMainLookup::followerKeepsDotsApart()
 {
     // A row shows its own entry, not that of an earlier term that differs only in its dots.
-    const TermStore store = DictionaryLoader::parse(Dotted);
+    const TermStore store = DictionaryLoader::parse(Dotted).store;
     ScriptedWindow window(store);
     MainLookup lookup(store, window);
     window.rows << QString::fromUtf8("ab·cd") << "ab.cd";

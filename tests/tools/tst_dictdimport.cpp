@@ -188,7 +188,7 @@ void TestDictdImport::roundTripThroughTheLoader()
 
     const QList<DataFileWriter::Source> sources{parsed(sample(), "One"), parsed(other(), "Two")};
     DataFileWriter::Summary summary;
-    const TermStore store = DictionaryLoader::parse(DataFileWriter::build(sources, summary));
+    const TermStore store = DictionaryLoader::parse(DataFileWriter::build(sources, summary)).store;
     QSet<QString> seen;
     for (qsizetype i = 0; i < store.size(); ++i)
         QVERIFY2(!seen.contains(TextRules::lower(store.term(i))), qPrintable(store.term(i)));

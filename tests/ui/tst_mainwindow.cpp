@@ -83,7 +83,7 @@ private:
 
 void TestMainWindow::init()
 {
-    m_store = DictionaryLoader::parse(Fixture::SmallDictionary);
+    m_store = DictionaryLoader::parse(Fixture::SmallDictionary).store;
     m_form = new Form1(m_moves);
     // Every change of the rows in these tests, the batched inserts included, checked as it happens.
     new QAbstractItemModelTester(m_form->rows(),
@@ -356,7 +356,7 @@ void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
     for (int i = 0; i < 2000; ++i)
         bytes += "a" + QByteArray::number(i) + " n.x\r\n";
     bytes += "ab0 n.x\r\nab1 n.x\r\n";
-    const TermStore store = DictionaryLoader::parse(bytes);
+    const TermStore store = DictionaryLoader::parse(bytes).store;
     m_form->setStore(store);
     // Runs at the first event run of the pass for "a": a key typed while the list is rebuilt.
     QMetaObject::invokeMethod(
@@ -370,7 +370,7 @@ void TestMainWindow::aNewStoreIsLookedUpAfresh()
 {
     QTest::keyClicks(m_form->txtSearch, "ram"); // builds the filter's and GO's tables
     click(Form1::Go);
-    const TermStore other = DictionaryLoader::parse("@@zebra n.An animal.\r\n");
+    const TermStore other = DictionaryLoader::parse("@@zebra n.An animal.\r\n").store;
     m_form->setStore(other);
     QCOMPARE(rows(), QStringList{}); // no row is left to read from the old store
     m_form->txtSearch->setText("zeb");
@@ -412,7 +412,7 @@ void TestMainWindow::keysMoveAndScrollTheList()
     QByteArray bytes = "##";
     for (int i = 0; i < 1000; ++i)
         bytes += "term" + QByteArray::number(i) + " n.x\r\n";
-    const TermStore store = DictionaryLoader::parse(bytes);
+    const TermStore store = DictionaryLoader::parse(bytes).store;
     m_form->setStore(store);
     m_form->rows()->showAll(store.size());
     m_form->List1->setCurrentIndex(m_form->rows()->index(0));
