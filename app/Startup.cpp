@@ -1,14 +1,11 @@
 #include "app/Startup.h"
 
-#include "app/FontStandIns.h"
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "dictionary/Module1.h"
 #include "ui/Form1.h"
-#include "ui/Labels.h"
 #include "ui/TermListModel.h"
 
-#include <QAccessible>
 #include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>
@@ -16,10 +13,6 @@
 
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
-    // Before the first window: the fonts its texts ask for, and the bridge a screen reader uses.
-    FontStandIns::install(Labels::families());
-    QAccessible::isActive(); // starts Qt's accessibility bridge
-
     Form3* splash = forms.form3();
     splash->showAndDraw(); // the only time window events run before the main window is up
     Form1* main = forms.form1();

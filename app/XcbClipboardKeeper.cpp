@@ -1,10 +1,13 @@
 #include "app/XcbClipboardKeeper.h"
 
+#include "app/InheritedDescriptors.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -214,10 +217,11 @@ void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMa
     if (pid != 0)
         return; // the program ends; a failed fork loses the text, as an ending without us would
     setsid();   // a terminal's hang-up or Ctrl+C no longer reaches the server
-    const int keptFd = selection.fileDescriptor();
-    if (keptFd > 0)
-        close_range(0, unsigned(keptFd) - 1, 0);
-    close_range(unsigned(keptFd) + 1, ~0u, 0);
+    // Seen in a task manager as what it is, not as the program still running.
+    prctl(PR_SET_NAME, "quillary-clip", 0, 0, 0);
+    // Never serve while holding the program's other sockets and files.
+    if (!InheritedDescriptors::closeAllBut(selection.fileDescriptor()))
+        _exit(0);
     selection.serveUntil(Clock::now() + std::chrono::hours(ServeHours));
     _exit(0);
 }

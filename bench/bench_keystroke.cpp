@@ -6,7 +6,7 @@
 // NAME_first_letter (the first of them after start-up, when Qt and the program set up what a
 // keystroke needs; the median over several launches) and NAME_clear (the BackSpace that empties
 // the box again), in ms to the last change.
-#include "XcbTitle.h"
+#include "tests/support/XcbClient.h"
 
 #include <algorithm>
 #include <chrono>
@@ -34,19 +34,6 @@ uint8_t damageEvent;
 double msSince(Clock::time_point t)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
-}
-
-xcb_window_t waitForMainWindow()
-{
-    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
-        const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-        const xcb_window_t window =
-            mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
-        free(event);
-        if (mapped && titleOf(c, window).rfind("Quillary ", 0) == 0)
-            return window;
-    }
-    return 0;
 }
 
 // Waits up to `ms` for an event; returns it (or nullptr on time-out).
@@ -141,7 +128,7 @@ Session typeIntoProgram(char* program)
         execl(program, program, nullptr);
         _exit(127);
     }
-    const xcb_window_t window = waitForMainWindow();
+    const xcb_window_t window = XcbClient::waitForMapped(c, "Quillary ");
     const xcb_damage_damage_t damage = xcb_generate_id(c);
     xcb_damage_create(c, damage, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
     collect(damage, Clock::now(), 500); // the window's first paint

@@ -1,10 +1,11 @@
 // Times a program from launch until it maps a top-level window whose title starts with a prefix.
-// Usage: bench_startup NAME TITLE-PREFIX PROGRAM [FILE] [--bare NAME TITLE-PREFIX PROGRAM]
-// (in an X server without a window manager). With FILE, also prints NAME_rss_ratio: the program's
-// peak resident memory, read once it has been idle a moment after mapping the window, over FILE's
-// size. With --bare, a second program is launched in turn with the first (ABBA), so the machine's
-// drifting pace weighs on both alike, and NAME_over_bare gives the ratio of their medians.
-#include "XcbTitle.h"
+// Usage: bench_startup [--rounds N] NAME TITLE-PREFIX PROGRAM [FILE] [--bare NAME TITLE-PREFIX
+// PROGRAM] (in an X server without a window manager). With FILE, also prints NAME_rss_ratio: the
+// program's peak resident memory, read once it has been idle a moment after mapping the window,
+// over FILE's size. With --bare, a second program is launched in turn with the first (ABBA), so the
+// machine's drifting pace weighs on both alike, and NAME_over_bare gives the ratio of their
+// medians.
+#include "tests/support/XcbClient.h"
 
 #include <algorithm>
 #include <chrono>
@@ -55,18 +56,9 @@ Run launchUntilMapped(xcb_connection_t* c, const std::string& prefix, char* prog
         _exit(127);
     }
     Run run;
-    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
-        const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-        const xcb_window_t window =
-            mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
-        free(event);
-        if (mapped && titleOf(c, window).rfind(prefix, 0) == 0) {
-            run.ms =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count();
-            break;
-        }
-    }
+    if (XcbClient::waitForMapped(c, prefix) != 0)
+        run.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count();
     // What the program does just after showing its window counts towards its memory too; without
     // that figure, a short pause still keeps one program's ending out of the next one's start.
     usleep(readMemory ? 500'000 : 100'000);
@@ -120,7 +112,7 @@ bool launch(xcb_connection_t* c, Subject& subject)
 
 void print(const Subject& subject)
 {
-    std::printf("BENCH %s %.0f ms\n", subject.name, median(subject.ms));
+    std::printf("BENCH %s %.1f ms\n", subject.name, median(subject.ms));
     if (subject.fileKiB > 0)
         std::printf("BENCH %s_rss_ratio %.2f x\n", subject.name, median(subject.ratios));
 }
@@ -129,6 +121,14 @@ void print(const Subject& subject)
 
 int main(int argc, char** argv)
 {
+    // A launch's time spreads widely here; a median of many keeps the ratio steady from run to run.
+    int rounds = 0;
+    if (argc > 2 && std::strcmp(argv[1], "--rounds") == 0) {
+        rounds = std::atoi(argv[2]);
+        argv[2] = argv[0];
+        argv += 2;
+        argc -= 2;
+    }
     int ownArgs = argc;
     for (int k = 1; k < argc; ++k) {
         if (std::strcmp(argv[k], "--bare") == 0)
@@ -160,8 +160,8 @@ int main(int argc, char** argv)
 
     for (Subject* subject : subjects) // warm the caches once
         launchUntilMapped(c, subject->prefix, subject->program, false);
-    // A launch's time spreads widely here; a median of many keeps the ratio steady from run to run.
-    const int rounds = withBare ? 31 : 7;
+    if (rounds <= 0)
+        rounds = withBare ? 31 : 7;
     for (int round = 0; round < rounds; ++round) {
         for (size_t k = 0; k < subjects.size(); ++k) {
             Subject& subject = *subjects[round % 2 == 0 ? k : subjects.size() - 1 - k];

@@ -4,14 +4,9 @@
 
 namespace Labels {
 
-QStringList families()
-{
-    return {QStringLiteral("Arial"), QStringLiteral("MS Sans Serif"), QStringLiteral("Verdana")};
-}
-
 QFont font(const QString& family, double points, bool bold)
 {
-    QFont result(QFont::substitute(family));
+    QFont result(family);
     result.setPointSizeF(points);
     result.setBold(bold);
     return result;

@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -12,9 +11,6 @@ class QWidget;
 // The windows' plain captions: transparent, drawn on the window's picture, taking no focus.
 namespace Labels {
 
-// The font families the windows ask for.
-QStringList families();
-// A font of family, or of what stands in for it (QFont::substitute), when one was named.
 QFont font(const QString& family, double points, bool bold = false);
 QFont arial(double points, bool bold = false);
 QLabel* create(QWidget* parent, const char* name, const QString& text, const QRect& geometry,

@@ -33,6 +33,7 @@ QString MainWindowPort::rowText(int row) const
 
 void MainWindowPort::clearRows()
 {
+    m_form.List1->selectionModel()->clearSelection(); // a pass leaves no row selected
     m_form.rows()->clear();
 }
 

@@ -213,7 +213,7 @@ private:
     void finishFontName()
     {
         // Named as the windows name their fonts: by an installed stand-in, where one was set.
-        m_fonts.insert(m_fontNumber, QFont::substitute(m_fontName.trimmed()));
+        m_fonts.insert(m_fontNumber, m_fontName.trimmed());
         m_fontName.clear();
     }
 

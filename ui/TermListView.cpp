@@ -1,7 +1,5 @@
 #include "ui/TermListView.h"
 
-#include "ui/KeptSelectionModel.h"
-
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -12,14 +10,12 @@ TermListView::TermListView(QWidget* parent) : QListView(parent)
     setUniformItemSizes(true);
 }
 
-void TermListView::setModel(QAbstractItemModel* model)
+QItemSelectionModel::SelectionFlags TermListView::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent*) const
 {
-    QItemSelectionModel* given = selectionModel();
-    QListView::setModel(model);
-    QItemSelectionModel* made = selectionModel();
-    setSelectionModel(new KeptSelectionModel(model, this));
-    if (made != given)
-        delete made;
+    // No gesture leaves the list without its selected row: Ctrl+click or Ctrl+Space on it keeps it
+    // selected, and a click below the last row changes nothing.
+    return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }
 
 int TermListView::rows() const
@@ -153,11 +149,12 @@ void TermListView::setSelection(const QRect& rect, QItemSelectionModel::Selectio
     const QRect r = rect.normalized();
     const int first = std::max(0, (r.top() + verticalOffset()) / rowHeight());
     const int last = std::min(rows() - 1, (r.bottom() + verticalOffset()) / rowHeight());
-    QItemSelection selection;
-    if (r.bottom() >= 0 && r.left() < viewport()->width() && r.right() >= 0 && first <= last)
-        selection.select(model()->index(first, 0, rootIndex()),
-                         model()->index(last, 0, rootIndex()));
-    selectionModel()->select(selection, command);
+    // A drag that leaves the rows selects nothing rather than emptying the selection.
+    if (r.bottom() < 0 || r.left() >= viewport()->width() || r.right() < 0 || first > last)
+        return;
+    selectionModel()->select(
+        QItemSelection(model()->index(first, 0, rootIndex()), model()->index(last, 0, rootIndex())),
+        command);
 }
 
 QRegion TermListView::visualRegionForSelection(const QItemSelection& selection) const

@@ -2,9 +2,9 @@
 
 #include <QListView>
 
-// The term list: one row at a time selected, and kept selected until the rows are rebuilt. In a
-// list with no selected row, the first Down selects the current row rather than the next, as list
-// boxes do.
+// The term list: one row at a time selected, and kept selected by every gesture; only the filter
+// pass clears it. In a list with no selected row, the first Down selects the current row rather
+// than the next, as list boxes do.
 //
 // Its rows all have one height, so where a row lies is worked out from its number: the view keeps
 // nothing per row and lays nothing out when rows come or go, which keeps a list of a million
@@ -16,7 +16,6 @@ class TermListView : public QListView
 public:
     explicit TermListView(QWidget* parent = nullptr);
 
-    void setModel(QAbstractItemModel* model) override;
     QRect visualRect(const QModelIndex& index) const override;
     QModelIndex indexAt(const QPoint& point) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -32,6 +31,8 @@ protected:
     int verticalOffset() const override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
 
 private:

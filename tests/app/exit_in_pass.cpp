@@ -2,6 +2,7 @@
 // real ending: nothing of the pass may run after it. CTest fails the run on "pass went on".
 #include "app/Forms.h"
 #include "app/Startup.h"
+#include "tests/support/Fixture.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -21,9 +22,7 @@ int main(int argc, char** argv)
     QFile file(dir.filePath("data.dat"));
     if (!file.open(QIODevice::WriteOnly))
         return 2;
-    file.write("##");
-    for (int i = 0; i < 2000; ++i)
-        file.write("term" + QByteArray::number(i) + " n.Entry.\r\n");
+    file.write("##" + Fixture::numberedLines("term", 2000, " n.Entry."));
     file.close();
 
     Startup startup;

@@ -1,4 +1,3 @@
-#include "app/FontStandIns.h"
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
@@ -65,7 +64,6 @@ private slots:
     void tabOrder();
     void exitEndsTheProgram();
     void closingTheMainWindowEndsTheProgram();
-    void standInFamiliesAreTheOnesQtWouldDraw();
 
 private:
     bool start();
@@ -220,17 +218,6 @@ void TestStartup::closingTheMainWindowEndsTheProgram()
     m_forms->form1()->close();
     QCOMPARE(m_ends, QList<int>{0});
     QVERIFY(!m_forms->isLoaded1());
-}
-
-void TestStartup::standInFamiliesAreTheOnesQtWouldDraw()
-{
-    // A stand-in other than the font Qt itself picks for the asked family would change the look.
-    const QStringList asked = Labels::families() << QStringLiteral("DejaVu Sans");
-    QHash<QString, QString> standIns;
-    for (const auto& [family, installed] : FontStandIns::resolve(asked))
-        standIns.insert(family, installed);
-    for (const QString& family : asked)
-        QCOMPARE(standIns.value(family, family), QFontInfo(QFont(family)).family());
 }
 
 QTEST_MAIN(TestStartup)

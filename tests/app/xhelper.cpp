@@ -3,6 +3,8 @@
 //                         SAVE_TARGETS request by fetching the clipboard's UTF8_STRING, prints
 //                         "saved: TEXT" and ends; prints "ready" once it owns the selection
 //   xhelper close WINDOW  asks a window to close, as a window manager's close button does
+#include "tests/support/XcbClient.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,35 +18,14 @@ xcb_window_t window;
 
 xcb_atom_t intern(const char* name)
 {
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
-}
-
-// Waits for the server to answer, so that what was sent is carried out before this client goes:
-// a server may drop the last requests of a client that leaves at once.
-void roundTrip()
-{
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-}
-
-template <typename Event> Event* waitFor(uint8_t type)
-{
-    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
-        if ((event->response_type & 0x7f) == type)
-            return reinterpret_cast<Event*>(event);
-        std::free(event);
-    }
-    return nullptr;
+    return XcbClient::intern(c, name);
 }
 
 std::string fetchClipboard(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into)
 {
     xcb_convert_selection(c, window, clipboard, utf8, into, XCB_CURRENT_TIME);
     xcb_flush(c);
-    auto* notify = waitFor<xcb_selection_notify_event_t>(XCB_SELECTION_NOTIFY);
+    auto* notify = XcbClient::waitFor<xcb_selection_notify_event_t>(c, XCB_SELECTION_NOTIFY);
     const bool given = notify && notify->property != XCB_NONE;
     std::free(notify);
     if (!given)
@@ -69,7 +50,7 @@ int closeWindow(xcb_window_t target)
     message.data.data32[0] = intern("WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, target, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-    roundTrip();
+    XcbClient::roundTrip(c);
     return 0;
 }
 
@@ -86,7 +67,8 @@ int standInManager()
     std::printf("ready\n");
     std::fflush(stdout);
 
-    while (auto* request = waitFor<xcb_selection_request_event_t>(XCB_SELECTION_REQUEST)) {
+    while (auto* request =
+               XcbClient::waitFor<xcb_selection_request_event_t>(c, XCB_SELECTION_REQUEST)) {
         if (request->target != saveTargets) {
             std::free(request);
             continue;
@@ -101,7 +83,7 @@ int standInManager()
         done.target = request->target;
         done.property = request->property == XCB_NONE ? request->target : request->property;
         xcb_send_event(c, 0, request->requestor, 0, reinterpret_cast<const char*>(&done));
-        roundTrip();
+        XcbClient::roundTrip(c);
         std::free(request);
         std::printf("saved: %s\n", text.c_str());
         return 0;

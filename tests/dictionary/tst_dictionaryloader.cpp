@@ -1,4 +1,5 @@
 #include "dictionary/DictionaryLoader.h"
+#include "tests/support/Fixture.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -235,10 +236,8 @@ void TestDictionaryLoader::readsFileFromDisk()
     QTemporaryDir dir;
     QFile file(dir.filePath("data.dat"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    QByteArray bytes = "@@";
-    for (int i = 0; i < 20000; ++i)
-        bytes += "TERM" + QByteArray::number(i) + " n.Definition number " + QByteArray::number(i) +
-                 ".\r\n";
+    const QByteArray bytes =
+        "@@" + Fixture::numberedLines("TERM", 20000, " n.Definition number %1.");
     file.write(bytes);
     file.close();
 

@@ -1,6 +1,7 @@
 #include "ScriptedWindow.h"
 #include "dictionary/DictionaryLoader.h"
 #include "lookup/MainLookup.h"
+#include "tests/support/Fixture.h"
 
 #include <QTest>
 
@@ -18,12 +19,9 @@ const QByteArray Small = "@@Router n.A device.\r\n"
 // 200 terms "t000" .. "t199", then "u000".. "u019": every store index is known.
 TermStore numberedStore()
 {
-    QByteArray bytes = "@@";
-    for (int i = 0; i < 200; ++i)
-        bytes += QByteArray("t") + QByteArray::number(i).rightJustified(3, '0') + ".x\r\n";
-    for (int i = 0; i < 20; ++i)
-        bytes += QByteArray("u") + QByteArray::number(i).rightJustified(3, '0') + ".x\r\n";
-    return DictionaryLoader::parse(bytes).store;
+    return DictionaryLoader::parse("@@" + Fixture::numberedLines("t", 200, ".x", 3) +
+                                   Fixture::numberedLines("u", 20, ".x", 3))
+        .store;
 }
 
 QStringList termsOf(const TermStore& store, const QString& prefix)

@@ -11,6 +11,11 @@ namespace Fixture {
 // Writes bytes to a file exactly as given.
 bool writeFile(const QString& path, const QByteArray& bytes);
 
+// count entry lines, the i-th "<prefix><i><rest>" with i padded with zeros to width digits and
+// each "%1" in rest standing for i, each ending in CR LF.
+QByteArray numberedLines(const QByteArray& prefix, int count, const QByteArray& rest = " n.x",
+                         int width = 0);
+
 // Runs `handle` on the next modal window that comes up (a message box), from a timer, since the
 // code under test blocks inside the box's own event loop.
 void onNextModal(std::function<void(QWidget*)> handle);

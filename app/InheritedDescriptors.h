@@ -1,0 +1,14 @@
+#pragma once
+
+// Closing what a forked child inherited, with only calls that are safe after a fork in a program
+// with threads (no allocation, no locks).
+namespace InheritedDescriptors {
+
+using CloseRange = int (*)(unsigned first, unsigned last, int flags);
+
+// Closes every descriptor but keep; false when that cannot be made sure of, and then the child
+// must not go on. close_range first; where it fails, each descriptor below the limit in turn.
+bool closeAllBut(int keep, CloseRange closeRange);
+bool closeAllBut(int keep);
+
+} // namespace InheritedDescriptors

@@ -1,0 +1,72 @@
+#include "app/InheritedDescriptors.h"
+
+#include <QTest>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+int failingCloseRange(unsigned, unsigned, int)
+{
+    errno = ENOSYS;
+    return -1;
+}
+
+int systemCloseRange(unsigned first, unsigned last, int flags)
+{
+    return close_range(first, last, flags);
+}
+
+} // namespace
+
+class TestInheritedDescriptors : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyTheKeptOneStaysOpen_data();
+    void onlyTheKeptOneStaysOpen();
+};
+
+void TestInheritedDescriptors::onlyTheKeptOneStaysOpen_data()
+{
+    QTest::addColumn<bool>("closeRangeWorks");
+    QTest::newRow("close_range") << true;
+    QTest::newRow("close_range fails") << false;
+}
+
+void TestInheritedDescriptors::onlyTheKeptOneStaysOpen()
+{
+    QFETCH(bool, closeRangeWorks);
+    int report[2], others[2];
+    QVERIFY(pipe(report) == 0);
+    QVERIFY(pipe(others) == 0); // stand-ins for the program's sockets, one on each side of report
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        const bool closed = InheritedDescriptors::closeAllBut(
+            report[1], closeRangeWorks ? systemCloseRange : failingCloseRange);
+        // One byte per descriptor below ten: open or not.
+        char seen[10];
+        for (int fd = 0; fd < 10; ++fd)
+            seen[fd] = fcntl(fd, F_GETFD) == -1 ? '-' : 'o';
+        const bool written = closed && write(report[1], seen, sizeof seen) == sizeof seen;
+        _exit(written ? 0 : 1);
+    }
+    close(report[1]);
+    char seen[11] = {};
+    QCOMPARE(read(report[0], seen, 10), 10);
+    int status = 0;
+    waitpid(child, &status, 0);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QString expected(10, u'-');
+    expected[report[1]] = u'o';
+    QCOMPARE(QString::fromLatin1(seen), expected);
+    close(report[0]);
+    close(others[0]);
+    close(others[1]);
+}
+
+QTEST_GUILESS_MAIN(TestInheritedDescriptors)
+#include "tst_inheriteddescriptors.moc"
