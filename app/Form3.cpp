@@ -40,7 +40,8 @@ void Form3::showAndDraw()
 {
     show();
     // Qt mostly answers the expose within show(); the events still queued can wait for the loop.
-
+    if (m_drawnOnScreen)
+        return;
     QCoreApplication::processEvents();
     // An X server maps a window a round trip later; until then nothing can be painted.
     QElapsedTimer waited;
