@@ -46,9 +46,6 @@ void PageBuffer::grow(size_t capacity)
         throw std::bad_alloc();
     if (size >= HugeFrom)
         madvise(block, size, MADV_HUGEPAGE);
-    // Qt's session bus lookup may fork a helper; a copy of these pages would make every later
-    // write to them fault, and the helper only ever runs another program.
-    madvise(block, size, MADV_DONTFORK);
     m_data = static_cast<char*>(block);
     m_capacity = size;
 }

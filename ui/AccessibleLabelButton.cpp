@@ -54,6 +54,14 @@ void AccessibleLabelButton::doAction(const QString& actionName)
     });
 }
 
+QStringList AccessibleLabelButton::keyBindingsForAction(const QString& actionName) const
+{
+    const QKeySequence key = static_cast<const LabelButton*>(widget())->keyBinding();
+    if (actionName != pressAction() || key.isEmpty())
+        return {};
+    return {key.toString(QKeySequence::NativeText)};
+}
+
 void AccessibleLabelButton::install()
 {
     static const bool installed = (QAccessible::installFactory(labelButtonFactory), true);

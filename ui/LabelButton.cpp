@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 LabelButton::LabelButton(int index, const QString& caption, QWidget* parent)
     : QWidget(parent), m_index(index), m_caption(caption),
@@ -15,6 +16,13 @@ LabelButton::LabelButton(int index, const QString& caption, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
     AccessibleLabelButton::install();
+}
+
+void LabelButton::setShortcut(const QKeySequence& key)
+{
+    auto* shortcut = new QShortcut(key, this, this, &LabelButton::press, Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    m_keyBinding = key;
 }
 
 void LabelButton::setTextColor(const QColor& color)

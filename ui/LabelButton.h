@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QKeySequence>
 #include <QWidget>
 
 // The caption of a flat label button: centred text on a transparent background that reports
@@ -17,8 +18,13 @@ public:
     QString text() const { return m_caption; }
     QColor textColor() const { return m_color; }
     void setTextColor(const QColor& color);
-    // A click from assistive technology: the same click as the mouse's.
+    // A click from the keyboard or assistive technology: the same click as the mouse's.
     void press() { emit clicked(m_index); }
+    // A key that clicks it whenever its window is active, and no message box is up.
+    void setShortcut(const QKeySequence& key);
+    // The key assistive technology announces for it: its shortcut, or a key handled elsewhere.
+    void setKeyBinding(const QKeySequence& key) { m_keyBinding = key; }
+    QKeySequence keyBinding() const { return m_keyBinding; }
 
 signals:
     void mouseDown(int index);
@@ -36,4 +42,5 @@ private:
     QString m_caption;
     QColor m_color;
     bool m_leftPressed = false;
+    QKeySequence m_keyBinding;
 };

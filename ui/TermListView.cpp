@@ -190,6 +190,33 @@ void TermListView::paintEvent(QPaintEvent* event)
     }
 }
 
+void TermListView::announce(QAccessible::Event type, const QModelIndex& index)
+{
+    if (!QAccessible::isActive() || !index.isValid() || !isVisible())
+        return;
+    QAccessibleEvent event(this, type);
+    event.setChild(index.row()); // the list's accessible children are its rows
+    QAccessible::updateAccessibility(&event);
+}
+
+void TermListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (hasFocus())
+        announce(QAccessible::Focus, current);
+    QAbstractItemView::currentChanged(current, previous);
+}
+
+void TermListView::selectionChanged(const QItemSelection& selected,
+                                    const QItemSelection& deselected)
+{
+    // At most one row is selected or deselected at a time.
+    if (!deselected.isEmpty())
+        announce(QAccessible::SelectionRemove, deselected.first().topLeft());
+    if (!selected.isEmpty())
+        announce(QAccessible::SelectionAdd, selected.first().topLeft());
+    QAbstractItemView::selectionChanged(selected, deselected);
+}
+
 void TermListView::keyPressEvent(QKeyEvent* event)
 {
     const QModelIndex current = currentIndex();
@@ -198,6 +225,7 @@ void TermListView::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Down && plain && current.isValid() &&
         !selectionModel()->hasSelection()) {
         selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+        announce(QAccessible::Focus, current); // the row stays current, but is now the one chosen
         event->accept();
         return;
     }

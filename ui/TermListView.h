@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QListView>
 
 // The term list: one row at a time selected, and kept selected by every gesture; only the filter
@@ -22,6 +23,9 @@ public:
     void doItemsLayout() override;
 
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -40,6 +44,9 @@ private:
     int rowHeight() const;
     int visibleRows() const;
     QRect rowRect(const QModelIndex& index) const; // in content coordinates
+    // Tells assistive technology of a change to a row; QListView would name the row by its place
+    // in a layout this view does not keep, and so tell nothing.
+    void announce(QAccessible::Event event, const QModelIndex& index);
 
     mutable int m_rowHeight = 0; // measured from the first row, then kept
 };
