@@ -24,19 +24,20 @@ pid=$!
 wait_visible "$main_title" >/dev/null || fail "the main window did not appear"
 tree=$(/usr/bin/python3 "$(dirname "$0")/atspi_tree.py") || fail "the tree could not be read: $tree"
 echo "$tree"
-# ROLE|NAME, or ROLE|NAME|ACTIONS when the actions are given too.
+# ROLE|NAME, or ROLE|NAME|ACTIONS|KEY BINDINGS when the actions are given too.
 has() {
     local fields=1,2
-    [ "$(tr -cd '|' <<<"$2")" = "||" ] && fields=1-3
+    [ "$(tr -cd '|' <<<"$2")" = "|||" ] && fields=1-4
     cut -d'|' -f"$fields" <<<"$tree" | grep -qxF -- "$2" || fail "$1: no '$2' in the tree"
     echo "ok - $1"
 }
 has "the list" "list|Terms"
 has "the search box" "text|Text to search"
 has "the panel" "text|Definition"
-for name in GO About Exit "Copy Definition"; do
-    has "button $name" "push button|$name|Press"
-done
+has "button GO" "push button|GO|Press|Return"
+has "button About" "push button|About|Press|F1"
+has "button Exit" "push button|Exit|Press|Ctrl+Q"
+has "button Copy Definition" "push button|Copy Definition|Press|Ctrl+Shift+C"
 grep -qx "GO answered at once: True" <<<"$tree" || fail "GO's press action waited for its box"
 echo "ok - GO's action answered at once"
 grep -qx "boxes after a second GO: 1" <<<"$tree" || fail "a press behind the box opened another"

@@ -1,5 +1,5 @@
 # Reads Quillary's accessibility tree over AT-SPI as a screen reader would, prints one line per
-# named control ("ROLE|NAME|ACTIONS"), then presses About through its action and prints the
+# named control ("ROLE|NAME|ACTIONS|KEY BINDINGS"), then presses About through its action and prints the
 # windows that show afterwards. Usage: /usr/bin/python3 atspi_tree.py (with Quillary running)
 import sys
 import time
@@ -24,10 +24,11 @@ def walk(node, found):
     try:
         actions = node.queryAction()
         names = [actions.getName(i) for i in range(actions.nActions)]
+        keys = [actions.getKeyBinding(i) for i in range(actions.nActions)]
     except NotImplementedError:
-        names = []
+        names, keys = [], []
     if node.name:
-        found.append((node.getRoleName(), node.name, ",".join(names), node))
+        found.append((node.getRoleName(), node.name, ",".join(names), ",".join(keys), node))
     for child in node:
         walk(child, found)
 
@@ -35,12 +36,12 @@ def walk(node, found):
 app = find_app()
 found = []
 walk(app, found)
-for role, name, actions, _ in found:
-    print(f"{role}|{name}|{actions}")
+for role, name, actions, keys, _ in found:
+    print(f"{role}|{name}|{actions}|{keys}")
 
 
 def named(role, name):
-    return [n for r, nm, _, n in found if r == role and nm == name][0]
+    return [n for r, nm, _, _, n in found if r == role and nm == name][0]
 
 
 def wait_for(condition):
@@ -76,7 +77,7 @@ print(f"boxes after a second GO: {len(boxes())}")
 for box in boxes():
     found_in_box = []
     walk(box, found_in_box)
-    for role, name, _, node in found_in_box:
+    for role, name, _, _, node in found_in_box:
         if role == "push button":
             node.queryAction().doAction(0)
 wait_for(lambda: not boxes())

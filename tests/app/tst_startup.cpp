@@ -3,12 +3,14 @@
 #include "app/Startup.h"
 #include "tests/support/Fixture.h"
 #include "ui/Form1.h"
+#include "ui/Form2.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
 #include "ui/Labels.h"
 #include "ui/ShapeWidget.h"
 #include "ui/TermListModel.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFontInfo>
 #include <QHash>
@@ -64,6 +66,8 @@ private slots:
     void tabOrder();
     void exitEndsTheProgram();
     void closingTheMainWindowEndsTheProgram();
+    void shortcutsActAsTheButtons_data();
+    void shortcutsActAsTheButtons();
 
 private:
     bool start();
@@ -218,6 +222,59 @@ void TestStartup::closingTheMainWindowEndsTheProgram()
     m_forms->form1()->close();
     QCOMPARE(m_ends, QList<int>{0});
     QVERIFY(!m_forms->isLoaded1());
+}
+
+void TestStartup::shortcutsActAsTheButtons_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<bool>("behindABox");
+    QTest::addColumn<QString>("outcome");
+    const QKeySequence f1(Qt::Key_F1), quit(Qt::CTRL | Qt::Key_Q),
+        copy(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    for (const char* focus : {"List1", "txtSearch", "Text1"}) {
+        QTest::addRow("F1 in %s", focus) << focus << f1 << false << "about";
+        QTest::addRow("Ctrl+Q in %s", focus) << focus << quit << false << "ended";
+        QTest::addRow("Ctrl+Shift+C in %s", focus) << focus << copy << false << "copied";
+    }
+    QTest::newRow("Ctrl+Q behind a box") << "List1" << quit << true << "nothing";
+    QTest::newRow("F1 behind a box") << "List1" << f1 << true << "nothing";
+}
+
+void TestStartup::shortcutsActAsTheButtons()
+{
+    QFETCH(QString, focus);
+    QFETCH(QKeySequence, key);
+    QFETCH(bool, behindABox);
+    QFETCH(QString, outcome);
+    QVERIFY(Fixture::writeFile(m_dir->filePath("data.dat"), Fixture::SmallDictionary));
+    QVERIFY(start());
+    Form1* main = m_forms->form1();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    main->findChild<QWidget*>(focus)->setFocus();
+    QGuiApplication::clipboard()->setText("earlier contents");
+    const auto type = [&] { QTest::keySequence(QApplication::focusWidget(), key); };
+    if (behindABox) {
+        Fixture::onNextModal([&](QWidget* box) {
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            type();
+            box->close();
+        });
+        QMessageBox::information(main, "Quillary", "up");
+    } else {
+        type();
+    }
+    QCOMPARE(m_forms->isLoaded2(), outcome == "about");
+    QCOMPARE(m_ends, outcome == "ended" ? QList<int>{0} : QList<int>{});
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             outcome == "copied" ? main->Text1->toPlainText() : "earlier contents");
+    if (outcome == "about") {
+        Form2* about = m_forms->form2();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QVERIFY(!m_forms->isLoaded2());
+        QVERIFY(main->isVisible());
+    }
 }
 
 QTEST_MAIN(TestStartup)

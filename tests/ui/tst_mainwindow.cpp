@@ -429,18 +429,24 @@ void TestMainWindow::accessibleControls_data()
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("accessibleName");
     QTest::addColumn<QString>("description");
-    QTest::newRow("list") << "List1" << QAccessible::List << "Terms" << QString();
+    QTest::addColumn<QString>("keyBinding");
+    QTest::newRow("list") << "List1" << QAccessible::List << "Terms" << QString() << QString();
     QTest::newRow("search box") << "txtSearch" << QAccessible::EditableText << "Text to search"
-                                << QString();
-    QTest::newRow("panel") << "Text1" << QAccessible::EditableText << "Definition" << QString();
-    QTest::newRow("GO") << "CommandButton(0)" << QAccessible::Button << "GO" << QString();
+                                << QString() << QString();
+    QTest::newRow("panel") << "Text1" << QAccessible::EditableText << "Definition" << QString()
+                           << QString();
+    QTest::newRow("GO") << "CommandButton(0)" << QAccessible::Button << "GO" << QString()
+                        << "Return";
     QTest::newRow("About") << "CommandButton(1)" << QAccessible::Button << "About"
-                           << "Read about us and this software";
+                           << "Read about us and this software"
+                           << "F1";
     QTest::newRow("Exit") << "CommandButton(2)" << QAccessible::Button << "Exit"
-                          << "Close the program";
+                          << "Close the program"
+                          << "Ctrl+Q";
     QTest::newRow("Copy Definition")
         << "CommandButton(3)" << QAccessible::Button << "Copy Definition"
-        << "Copy the definition to the clipboard";
+        << "Copy the definition to the clipboard"
+        << "Ctrl+Shift+C";
 }
 
 void TestMainWindow::accessibleControls()
@@ -449,6 +455,7 @@ void TestMainWindow::accessibleControls()
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, accessibleName);
     QFETCH(QString, description);
+    QFETCH(QString, keyBinding);
     auto* widget = m_form->findChild<QWidget*>(name);
     QVERIFY(widget);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
@@ -456,9 +463,11 @@ void TestMainWindow::accessibleControls()
     QCOMPARE(a->role(), role);
     QCOMPARE(a->text(QAccessible::Name), accessibleName);
     QCOMPARE(a->text(QAccessible::Description), description);
-    if (role == QAccessible::Button)
-        QCOMPARE(a->actionInterface()->actionNames(),
-                 QStringList{QAccessibleActionInterface::pressAction()});
+    if (role == QAccessible::Button) {
+        const QString press = QAccessibleActionInterface::pressAction();
+        QCOMPARE(a->actionInterface()->actionNames(), QStringList{press});
+        QCOMPARE(a->actionInterface()->keyBindingsForAction(press), QStringList{keyBinding});
+    }
 }
 
 void TestMainWindow::pressActionClicksAsTheMouseCould_data()
