@@ -49,13 +49,19 @@ private:
     xcb_timestamp_t serverTime() const;
     void answer(const xcb_selection_request_event_t& request);
     bool putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property);
+    unsigned formOf(xcb_atom_t target) const;
 
     const XcbClipboardKeeper::Text& m_text;
     xcb_connection_t* m_c = nullptr;
     xcb_window_t m_window = XCB_NONE;
     xcb_timestamp_t m_time = XCB_CURRENT_TIME;
     xcb_atom_t m_clipboard = XCB_NONE, m_manager = XCB_NONE, m_saveTargets = XCB_NONE,
-               m_targets = XCB_NONE, m_utf8 = XCB_NONE, m_textAtom = XCB_NONE;
+               m_targets = XCB_NONE, m_timestamp = XCB_NONE, m_utf8 = XCB_NONE,
+               m_textAtom = XCB_NONE;
+    // The clipboard manager's X client, and which of the forms offered it has been given.
+    uint32_t m_managerClient = XCB_NONE;
+    uint32_t m_clientMask = 0;
+    unsigned m_givenToManager = 0;
 };
 
 xcb_atom_t Selection::intern(const char* name) const
@@ -104,6 +110,7 @@ bool Selection::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
     m_manager = intern("CLIPBOARD_MANAGER");
     m_saveTargets = intern("SAVE_TARGETS");
     m_targets = intern("TARGETS");
+    m_timestamp = intern("TIMESTAMP");
     m_utf8 = intern("UTF8_STRING");
     m_textAtom = intern("TEXT");
     // Only the program's own copy is kept: another program may have copied since.
@@ -120,6 +127,9 @@ bool Selection::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                       &events);
     m_time = serverTime();
+    m_clientMask = xcb_get_setup(m_c)->resource_id_mask;
+    const xcb_window_t manager = owner(m_manager);
+    m_managerClient = manager == XCB_NONE ? XCB_NONE : manager & ~m_clientMask;
     xcb_set_selection_owner(m_c, m_window, m_clipboard, m_time);
     return owner(m_clipboard) == m_window;
 }
@@ -130,12 +140,28 @@ void Selection::askManagerToSave()
     xcb_flush(m_c);
 }
 
+// The forms of the text a client may ask for, after TARGETS. TIMESTAMP comes first: a manager
+// that copies every form it is offered (xfce4-clipman) loses the first one when it gives them back.
+enum Form : unsigned
+{
+    Timestamp = 1,
+    Utf8 = 2,
+    Latin1 = 4,
+    Text = 8,
+    EveryForm = 15
+};
+
 bool Selection::putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property)
 {
     if (request.target == m_targets) {
-        const xcb_atom_t offered[] = {m_targets, m_utf8, XCB_ATOM_STRING, m_textAtom};
+        const xcb_atom_t offered[] = {m_targets, m_timestamp, m_utf8, XCB_ATOM_STRING, m_textAtom};
         xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM,
-                            32, 4, offered);
+                            32, 5, offered);
+        return true;
+    }
+    if (request.target == m_timestamp) {
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                            XCB_ATOM_INTEGER, 32, 1, &m_time);
         return true;
     }
     const bool utf8 = request.target == m_utf8 || request.target == m_textAtom;
@@ -149,6 +175,17 @@ bool Selection::putProperty(const xcb_selection_request_event_t& request, xcb_at
                         utf8 ? m_utf8 : xcb_atom_t(XCB_ATOM_STRING), 8, uint32_t(bytes.size()),
                         bytes.data());
     return true;
+}
+
+unsigned Selection::formOf(xcb_atom_t target) const
+{
+    if (target == m_timestamp)
+        return Timestamp;
+    if (target == m_utf8)
+        return Utf8;
+    if (target == XCB_ATOM_STRING)
+        return Latin1;
+    return target == m_textAtom ? Text : 0;
 }
 
 void Selection::answer(const xcb_selection_request_event_t& request)
@@ -166,6 +203,9 @@ void Selection::answer(const xcb_selection_request_event_t& request)
     xcb_send_event(m_c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&notify));
     xcb_flush(m_c);
+    if (given && m_managerClient != XCB_NONE &&
+        (request.requestor & ~m_clientMask) == m_managerClient)
+        m_givenToManager |= formOf(request.target);
 }
 
 Next Selection::serveUntil(Clock::time_point deadline)
@@ -186,9 +226,13 @@ Next Selection::serveUntil(Clock::time_point deadline)
         }
         const uint8_t type = event->response_type & 0x7f;
         Next next = Next::Request;
-        if (type == XCB_SELECTION_REQUEST)
+        if (type == XCB_SELECTION_REQUEST) {
             answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
-        else if (type == XCB_SELECTION_CLEAR)
+            // A manager that copies the clipboard itself, without answering SAVE_TARGETS, has
+            // the text once it has every form.
+            if (m_givenToManager == EveryForm)
+                next = Next::Saved;
+        } else if (type == XCB_SELECTION_CLEAR)
             next = Next::Lost;
         else if (type == XCB_SELECTION_NOTIFY &&
                  reinterpret_cast<xcb_selection_notify_event_t*>(event)->selection == m_manager)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A copied definition outlives the program: served by the program's own process after Exit and
 # after closing the main window, until another program copies; handed to a clipboard manager when
-# there is one; and no process is left behind when nothing was copied.
+# there is one (a stand-in, and Xfce's own); and no process is left behind when nothing was copied.
 # Usage: clipboard_after_exit.sh QUILLARY XHELPER
 set -euo pipefail
 program=$1
@@ -39,12 +39,16 @@ click "$main" 464 452 # Exit
 wait_end
 check "Exit: text kept after the program ended" "$(clipboard)" "$copied"
 check "Exit: kept twice" "$(clipboard)" "$copied"
-# Each form a client may ask for: the list of forms, Latin-1 for STRING, UTF-8 for TEXT.
+# Each form a client may ask for: the list of forms, Latin-1 for STRING, UTF-8 for TEXT. The
+# serving process's own name, and nothing of the program's held open: only its X connection.
 check "Exit: the forms offered" "$(xclip -o -selection clipboard -t TARGETS | sort | tr '\n' ' ')" \
-    "STRING TARGETS TEXT UTF8_STRING "
+    "STRING TARGETS TEXT TIMESTAMP UTF8_STRING "
 check "Exit: STRING in Latin-1" "$(xclip -o -selection clipboard -t STRING | iconv -f latin1 -t utf-8)" \
     "$copied"
 check "Exit: TEXT" "$(xclip -o -selection clipboard -t TEXT)" "$copied"
+server=$(servers)
+check "Exit: the serving process's name" "$(cat "/proc/$server/comm")" "quillary-clip"
+check "Exit: what the serving process holds open" "$(ls "/proc/$server/fd" | wc -l)" "1"
 another_copies "Exit"
 
 start_and_copy "closing the window"
@@ -71,4 +75,21 @@ wait "$manager" || fail "the stand-in manager failed"
 check "the manager received the text" "$(sed -n 's/^saved: //p' "$work/manager.out")" "$copied"
 [ -z "$(servers)" ] || fail "a manager took the text, yet a process is left"
 echo "ok - with a manager: no process left"
+
+# Xfce's clipboard manager, which copies every form of the clipboard at each change of its owner
+# and never answers SAVE_TARGETS; it gives back all but one of the forms it copied.
+dbus-run-session -- xfce4-clipman >/dev/null 2>&1 &
+for _ in $(seq 100); do
+    [ -n "$(xclip -o -selection CLIPBOARD_MANAGER -t TARGETS 2>/dev/null)" ] && break
+    sleep 0.1
+done
+start_and_copy "with xfce4-clipman"
+click "$main" 464 452 # Exit
+wait_end
+check "xfce4-clipman: the text kept" "$(clipboard)" "$copied"
+check "xfce4-clipman: STRING in Latin-1" \
+    "$(xclip -o -selection clipboard -t STRING | iconv -f latin1 -t utf-8)" "$copied"
+[ -z "$(servers)" ] || fail "xfce4-clipman took the text, yet a process is left"
+echo "ok - with xfce4-clipman: no process left"
+pkill -f "^xfce4-clipman" || true
 echo "1 passed, 0 failed"
