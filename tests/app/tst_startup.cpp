@@ -271,6 +271,11 @@ void TestStartup::shortcutsActAsTheButtons()
     if (outcome == "about") {
         Form2* about = m_forms->form2();
         QVERIFY(QTest::qWaitForWindowActive(about));
+        // The main window's keys do nothing while it is hidden.
+        QTest::keySequence(about, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QTest::keySequence(about, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        QVERIFY(m_ends.isEmpty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("earlier contents"));
         QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!m_forms->isLoaded2());
         QVERIFY(main->isVisible());
