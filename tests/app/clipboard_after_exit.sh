@@ -86,6 +86,8 @@ done
 start_and_copy "with xfce4-clipman"
 click "$main" 464 452 # Exit
 wait_end
+# The manager takes the clipboard back once the keeper's window is gone.
+for _ in $(seq 30); do [ "$(clipboard)" = "$copied" ] && break; sleep 0.1; done
 check "xfce4-clipman: the text kept" "$(clipboard)" "$copied"
 check "xfce4-clipman: STRING in Latin-1" \
     "$(xclip -o -selection clipboard -t STRING | iconv -f latin1 -t utf-8)" "$copied"
