@@ -52,15 +52,24 @@ def wait_for(condition):
     return False
 
 
-def role_of(window):
-    try:
-        return window.getRoleName()
-    except GLib.Error:  # a window that closed while it was looked at
-        return None
+def windows():
+    """The application's windows as (role, title, window), leaving out any that close meanwhile."""
+    shown = []
+    for window in find_app():
+        try:
+            if window is not None:
+                shown.append((window.getRoleName(), window.name or "", window))
+        except GLib.Error:
+            pass
+    return shown
 
 
 def boxes():
-    return [w for w in find_app() if role_of(w) in ("alert", "dialog")]
+    return [w for role, _, w in windows() if role in ("alert", "dialog")]
+
+
+def titles():
+    return ", ".join(title.strip() for _, title, _ in windows() if title)
 
 
 # GO on a term the dictionary lacks: the action answers before the box it opens is closed, and a
@@ -85,9 +94,9 @@ wait_for(lambda: not boxes())
 exit_button = named("push button", "Exit")
 about = named("push button", "About")
 about.queryAction().doAction(0)
-wait_for(lambda: any("About Quillary" in (w.name or "") for w in find_app()))
-print("windows after About: " + ", ".join(w.name.strip() for w in find_app() if w.name))
+wait_for(lambda: "About Quillary" in titles())
+print("windows after About: " + titles())
 # The main window is hidden now: its Exit is out of the mouse's reach, and the action's too.
 exit_button.queryAction().doAction(0)
 time.sleep(0.3)
-print("windows after the hidden Exit: " + ", ".join(w.name.strip() for w in find_app() if w.name))
+print("windows after the hidden Exit: " + titles())
