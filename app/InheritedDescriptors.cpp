@@ -5,11 +5,6 @@
 
 namespace {
 
-int systemCloseRange(unsigned first, unsigned last, int flags)
-{
-    return close_range(first, last, flags);
-}
-
 // Past this many, closing one by one would keep the child busy for too long.
 constexpr rlim_t MostToCloseOneByOne = rlim_t(1) << 16;
 
@@ -33,11 +28,6 @@ bool closeAllBut(int keep, CloseRange closeRange)
             close(fd);
     }
     return true;
-}
-
-bool closeAllBut(int keep)
-{
-    return closeAllBut(keep, systemCloseRange);
 }
 
 } // namespace InheritedDescriptors

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 // Closing what a forked child inherited, with only calls that are safe after a fork in a program
 // with threads (no allocation, no locks).
 namespace InheritedDescriptors {
@@ -8,7 +10,6 @@ using CloseRange = int (*)(unsigned first, unsigned last, int flags);
 
 // Closes every descriptor but keep; false when that cannot be made sure of, and then the child
 // must not go on. close_range first; where it fails, each descriptor below the limit in turn.
-bool closeAllBut(int keep, CloseRange closeRange);
-bool closeAllBut(int keep);
+bool closeAllBut(int keep, CloseRange closeRange = ::close_range);
 
 } // namespace InheritedDescriptors

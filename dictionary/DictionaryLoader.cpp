@@ -101,16 +101,21 @@ QString tooLarge(const QString& name)
                                            "may hold"));
 }
 
+DictionaryLoader::Result failed(const QString& error)
+{
+    DictionaryLoader::Result result;
+    result.error = error;
+    return result;
+}
+
 } // namespace
 
 DictionaryLoader::Result DictionaryLoader::parse(QByteArrayView bytes, const QString& name)
 {
-    Result result;
     // The store's offsets are 32-bit.
-    if (bytes.size() > TermStore::MaxTextSize) {
-        result.error = tooLarge(name);
-        return result;
-    }
+    if (bytes.size() > TermStore::MaxTextSize)
+        return failed(tooLarge(name));
+    Result result;
     if (!bytes.isEmpty()) // an empty view may have no data pointer at all
         memcpy(result.store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
     result.store.setTextSize(bytes.size());
@@ -120,11 +125,9 @@ DictionaryLoader::Result DictionaryLoader::parse(QByteArrayView bytes, const QSt
 
 DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name)
 {
+    if (!device.isSequential() && device.size() > TermStore::MaxTextSize)
+        return failed(tooLarge(name));
     Result result;
-    if (!device.isSequential() && device.size() > TermStore::MaxTextSize) {
-        result.error = tooLarge(name);
-        return result;
-    }
     TermStore& store = result.store;
     // One byte of headroom lets the read that finds the end happen without growing the buffer.
     qsizetype capacity = device.isSequential() ? (1 << 16) : qsizetype(device.size()) + 1;
@@ -136,19 +139,13 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
             buffer = store.textBuffer(capacity);
         }
         const qint64 n = device.read(buffer + used, capacity - used);
-        if (n < 0) {
-            result = Result();
-            result.error = cannotRead(name, device.errorString());
-            return result;
-        }
+        if (n < 0)
+            return failed(cannotRead(name, device.errorString()));
         if (n == 0)
             break;
         used += n;
-        if (used > TermStore::MaxTextSize) { // a pipe, or a file that grew while it was read
-            result = Result();
-            result.error = tooLarge(name);
-            return result;
-        }
+        if (used > TermStore::MaxTextSize) // a pipe, or a file that grew while it was read
+            return failed(tooLarge(name));
     }
     store.setTextSize(used);
     splitLines(store);
@@ -158,10 +155,7 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
 DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Result result;
-        result.error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     return loadDevice(file, path); // the file is closed as it goes out of scope
 }
