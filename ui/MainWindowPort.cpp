@@ -33,6 +33,7 @@ QString MainWindowPort::rowText(int row) const
 
 void MainWindowPort::clearRows()
 {
+    m_sincePump.invalidate();                         // a pass lets events run at its first chance
     m_form.List1->selectionModel()->clearSelection(); // a pass leaves no row selected
     m_form.rows()->clear();
 }
@@ -62,6 +63,9 @@ void MainWindowPort::setPanelText(const QString& text)
 
 void MainWindowPort::pumpEvents()
 {
+    // An event run polls the X connection: at most one a millisecond, which no user can tell apart.
+    if (m_sincePump.isValid() && m_sincePump.nsecsElapsed() < PumpInterval)
+        return;
     // The layout is timed alone: the event run may hold a modal box for as long as it stays up.
     if (m_form.rows()->flushIfDue()) {
         QElapsedTimer timer;
@@ -70,6 +74,7 @@ void MainWindowPort::pumpEvents()
         m_form.rows()->setLayoutCost(timer.nsecsElapsed());
     }
     QCoreApplication::processEvents();
+    m_sincePump.start();
 }
 
 void MainWindowPort::showInformation(const QString& text)

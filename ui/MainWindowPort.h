@@ -2,6 +2,8 @@
 
 #include "lookup/LookupWindow.h"
 
+#include <QElapsedTimer>
+
 class Form1;
 
 // The lookup procedures' view of the real main window.
@@ -23,5 +25,7 @@ public:
     void setClipboardText(const QString& text) override;
 
 private:
+    static constexpr qint64 PumpInterval = 1'000'000; // ns
     Form1& m_form;
+    QElapsedTimer m_sincePump;
 };
