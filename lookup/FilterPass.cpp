@@ -24,9 +24,8 @@ void FilterPass::run(Counters counters, LookupWindow& window, const TermStore& s
     }
     const PrefixTable::Key prefixKey(*keyBytes);
     const qsizetype count = store.size();
-    for (qsizetype i = 0; i < count; ++i) {
-        if (!prefixes.startsWith(i, prefixKey))
-            continue;
+    for (qsizetype i = prefixes.next(0, prefixKey); i < count;
+         i = prefixes.next(i + 1, prefixKey)) {
         window.appendRow(i);
         if (i % 50 != 0)
             continue;

@@ -43,18 +43,30 @@ PrefixTable::PrefixTable(const TermStore& store) : m_store(store)
     }
 }
 
-bool PrefixTable::startsWith(qsizetype i, const Key& key) const
+qsizetype PrefixTable::next(qsizetype from, const Key& key) const
 {
+    const auto count = qsizetype(m_prefix.size());
     const qsizetype keyLength = key.bytes.size();
-    const qsizetype termLength =
-        keyLength > LongTerm ? m_store.termBytes(i).size() : m_length[size_t(i)];
-    if (termLength < keyLength || (m_prefix[size_t(i)] & key.mask) != key.packed)
-        return false;
-    if (keyLength <= 4)
-        return true;
+    // Every term that begins with the key is at least this long in the table.
+    const auto shortest = quint8(std::min(keyLength, LongTerm));
+    const quint32* prefix = m_prefix.data();
+    const quint8* length = m_length.data();
+    for (qsizetype i = from; i < count; ++i) {
+        while (i < count && ((prefix[i] & key.mask) != key.packed || length[i] < shortest))
+            ++i;
+        if (i == count || keyLength <= 4 || restMatches(i, key))
+            return i;
+    }
+    return count;
+}
+
+bool PrefixTable::restMatches(qsizetype i, const Key& key) const
+{
     const Windows1252& codec = Windows1252::instance();
     const QByteArrayView term = m_store.termBytes(i);
-    for (qsizetype k = 4; k < keyLength; ++k) {
+    if (term.size() < key.bytes.size())
+        return false;
+    for (qsizetype k = 4; k < key.bytes.size(); ++k) {
         if (codec.fold(uchar(term[k])) != uchar(key.bytes[k]))
             return false;
     }

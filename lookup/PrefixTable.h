@@ -22,9 +22,13 @@ public:
 
     explicit PrefixTable(const TermStore& store);
 
-    bool startsWith(qsizetype i, const Key& key) const;
+    // The first term at or after `from` that begins with the key, or the number of terms.
+    qsizetype next(qsizetype from, const Key& key) const;
 
 private:
+    // Past the first four: a key longer than that, against a term whose first four match.
+    bool restMatches(qsizetype i, const Key& key) const;
+
     const TermStore& m_store;
     std::vector<quint32> m_prefix;
     std::vector<quint8> m_length; // up to 255; a longer key asks the store

@@ -100,13 +100,17 @@ void TestFilterPass::keyLongerThanTheKeptLengths()
 {
     // The table keeps lengths up to 255: a longer key is measured against the term itself.
     const TermStore store = DictionaryLoader::parse("@@" + QByteArray(300, 'x') + " n.long\r\n" +
-                                                    QByteArray(200, 'x') + " n.short\r\n")
+                                                    QByteArray(258, 'x') + " n.short\r\n")
                                 .store;
     ScriptedWindow window(store);
     MainLookup lookup(store, window);
     window.search = QString(260, u'x');
     lookup.txtSearch_Change();
     QCOMPARE(window.rows, QStringList{QString(300, u'x')});
+    window.search = QString(258, u'x') +
+                    QStringLiteral(" n"); // the line's bytes after a term are not the term's
+    lookup.txtSearch_Change();
+    QCOMPARE(window.rows, QStringList{});
 }
 
 void TestFilterPass::passResetsFollowerAndLeavesPanel()
