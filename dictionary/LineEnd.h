@@ -13,17 +13,16 @@ namespace LineEnd {
 inline qsizetype find(const char* data, qsizetype pos, qsizetype size)
 {
 #if defined(__SSE2__)
+    // Bytes up to CR are few in text: one comparison finds them, and each is then looked at.
     const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    const auto ends = [&](qsizetype at) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-        return _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
-    };
-    for (; pos + 32 <= size; pos += 32) {
-        const unsigned low = unsigned(_mm_movemask_epi8(ends(pos)));
-        const unsigned high = unsigned(_mm_movemask_epi8(ends(pos + 16)));
-        if (const unsigned mask = low | high << 16)
-            return pos + std::countr_zero(mask);
+    for (; pos + 16 <= size; pos += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+        for (auto low = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(bytes, cr), bytes)));
+             low != 0; low &= low - 1) {
+            const qsizetype at = pos + std::countr_zero(low);
+            if (data[at] == '\r' || data[at] == '\n')
+                return at;
+        }
     }
 #endif
     while (pos < size && data[pos] != '\r' && data[pos] != '\n')

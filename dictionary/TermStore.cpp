@@ -37,17 +37,6 @@ char* TermStore::textBuffer(qsizetype capacity)
     return m_text.data();
 }
 
-void TermStore::append(Span entry, Span term)
-{
-    const qsizetype start = term.offset - entry.offset;
-    if (start > MaxStart || term.length > MaxLength) {
-        appendComposed(entry, QByteArrayView(m_text.data() + term.offset, term.length));
-        return;
-    }
-    m_lines.push_back(
-        Line{quint32(entry.offset), quint32(start) << LengthBits | quint32(term.length)});
-}
-
 void TermStore::appendComposed(Span entry, QByteArrayView term)
 {
     m_lines.push_back(Line{quint32(entry.offset), quint32(m_composedSpans.size()) | ComposedFlag});

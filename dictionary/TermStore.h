@@ -34,7 +34,16 @@ public:
     void setTextSize(qsizetype size) { m_textSize = size; }
     QByteArrayView text() const { return {m_text.data(), m_textSize}; }
     // An entry whose line ends at the next line end of the text, its term a slice of the line.
-    void append(Span entry, Span term);
+    void append(Span entry, Span term)
+    {
+        const qsizetype start = term.offset - entry.offset;
+        if (start > MaxStart || term.length > MaxLength) {
+            appendComposed(entry, QByteArrayView(m_text.data() + term.offset, term.length));
+            return;
+        }
+        m_lines.push_back(
+            Line{quint32(entry.offset), quint32(start) << LengthBits | quint32(term.length)});
+    }
     void appendComposed(Span entry, QByteArrayView term);
 
 private:

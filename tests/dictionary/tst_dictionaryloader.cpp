@@ -187,19 +187,22 @@ void TestDictionaryLoader::lineRules()
 void TestDictionaryLoader::lineEndAtEveryPosition_data()
 {
     QTest::addColumn<QByteArray>("lineEnd");
-    QTest::newRow("CR LF") << QByteArray("\r\n");
-    QTest::newRow("LF") << QByteArray("\n");
-    QTest::newRow("CR") << QByteArray("\r");
+    QTest::addColumn<char>("filler");
+    QTest::newRow("CR LF") << QByteArray("\r\n") << 'x';
+    QTest::newRow("LF") << QByteArray("\n") << 'x';
+    QTest::newRow("CR") << QByteArray("\r") << 'x';
+    QTest::newRow("LF after tabs") << QByteArray("\n") << '\t'; // control bytes that end nothing
 }
 
 void TestDictionaryLoader::lineEndAtEveryPosition()
 {
     QFETCH(QByteArray, lineEnd);
+    QFETCH(char, filler);
     QByteArray bytes = "@@" + lineEnd;
     QStringList lines;
     for (int length = 1; length <= 100; ++length) {
         // Without a full stop the whole line is the term, so its last byte shows where it ended.
-        const QByteArray line = QByteArray(length - 1, 'x') + "y";
+        const QByteArray line = QByteArray(length - 1, filler) + "y";
         bytes += line + lineEnd;
         lines << QString::fromLatin1(line);
     }
