@@ -52,9 +52,9 @@ qsizetype PrefixTable::next(qsizetype from, const Key& key) const
     const quint32* prefix = m_prefix.data();
     const quint8* length = m_length.data();
     for (qsizetype i = from; i < count; ++i) {
-        while (i < count && ((prefix[i] & key.mask) != key.packed || length[i] < shortest))
-            ++i;
-        if (i == count || keyLength <= 4 || restMatches(i, key))
+        if ((prefix[i] & key.mask) != key.packed || length[i] < shortest)
+            continue;
+        if (keyLength <= 4 || restMatches(i, key))
             return i;
     }
     return count;
