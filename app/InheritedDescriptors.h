@@ -9,7 +9,8 @@ namespace InheritedDescriptors {
 using CloseRange = int (*)(unsigned first, unsigned last, int flags);
 
 // Closes every descriptor but keep; false when that cannot be made sure of, and then the child
-// must not go on. close_range first; where it fails, each descriptor below the limit in turn.
+// must not go on. close_range first; where it is refused, each descriptor the process has open,
+// as /proc/self/fd lists them, whatever the descriptor limit.
 bool closeAllBut(int keep, CloseRange closeRange = ::close_range);
 
 } // namespace InheritedDescriptors

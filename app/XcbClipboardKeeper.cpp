@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -17,8 +18,9 @@ using Clock = std::chrono::steady_clock;
 
 enum class Next
 {
-    Request,
+    KeepServing,
     Saved,
+    Refused, // a manager that answered without taking the text
     Lost,
     Closed,
     TimedOut
@@ -50,6 +52,7 @@ private:
     void answer(const xcb_selection_request_event_t& request);
     bool putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property);
     unsigned formOf(xcb_atom_t target) const;
+    bool managerSaved(const xcb_selection_notify_event_t& notify) const;
 
     const XcbClipboardKeeper::Text& m_text;
     xcb_connection_t* m_c = nullptr;
@@ -140,23 +143,25 @@ void Selection::askManagerToSave()
     xcb_flush(m_c);
 }
 
-// The forms of the text a client may ask for, after TARGETS. TIMESTAMP comes first: a manager
-// that copies every form it is offered (xfce4-clipman) loses the first one when it gives them back.
-enum Form : unsigned
+// The forms of the text a client may ask for, besides TARGETS, as bits.
+enum TextForm : unsigned
 {
     Timestamp = 1,
     Utf8 = 2,
     Latin1 = 4,
     Text = 8,
-    EveryForm = 15
+    EveryForm = 15,
+    AnyText = Utf8 | Latin1 | Text
 };
 
 bool Selection::putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property)
 {
     if (request.target == m_targets) {
+        // TIMESTAMP first: a manager that copies every form it is offered (xfce4-clipman) loses
+        // the first one when it gives them back.
         const xcb_atom_t offered[] = {m_targets, m_timestamp, m_utf8, XCB_ATOM_STRING, m_textAtom};
         xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM,
-                            32, 5, offered);
+                            32, uint32_t(std::size(offered)), offered);
         return true;
     }
     if (request.target == m_timestamp) {
@@ -185,7 +190,15 @@ unsigned Selection::formOf(xcb_atom_t target) const
         return Utf8;
     if (target == XCB_ATOM_STRING)
         return Latin1;
-    return target == m_textAtom ? Text : 0;
+    return target == m_textAtom ? unsigned(Text) : 0u;
+}
+
+// A manager's answer to SAVE_TARGETS counts only where it took the text: a bridge that owns
+// CLIPBOARD_MANAGER but keeps nothing (XWayland's, in wlroots compositors) refuses, or answers
+// without asking for any form.
+bool Selection::managerSaved(const xcb_selection_notify_event_t& notify) const
+{
+    return notify.property != XCB_NONE && (m_givenToManager & AnyText) != 0;
 }
 
 void Selection::answer(const xcb_selection_request_event_t& request)
@@ -225,7 +238,7 @@ Next Selection::serveUntil(Clock::time_point deadline)
             continue;
         }
         const uint8_t type = event->response_type & 0x7f;
-        Next next = Next::Request;
+        Next next = Next::KeepServing;
         if (type == XCB_SELECTION_REQUEST) {
             answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
             // A manager that copies the clipboard itself, without answering SAVE_TARGETS, has
@@ -236,9 +249,11 @@ Next Selection::serveUntil(Clock::time_point deadline)
             next = Next::Lost;
         else if (type == XCB_SELECTION_NOTIFY &&
                  reinterpret_cast<xcb_selection_notify_event_t*>(event)->selection == m_manager)
-            next = Next::Saved;
+            next = managerSaved(*reinterpret_cast<xcb_selection_notify_event_t*>(event))
+                       ? Next::Saved
+                       : Next::Refused;
         std::free(event);
-        if (next != Next::Request)
+        if (next != Next::KeepServing)
             return next;
     }
 }
@@ -252,8 +267,11 @@ void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMa
         return;
     if (selection.managerPresent()) {
         selection.askManagerToSave();
-        selection.serveUntil(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
-        return;
+        const Next next =
+            selection.serveUntil(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
+        if (next != Next::Refused && next != Next::TimedOut)
+            return;
+        // Not taken by the manager: served by our own process, as where there is none.
     }
     const pid_t pid = fork();
     if (pid > 0)

@@ -1,12 +1,12 @@
-# A private Xvfb for the scripts and the end-to-end tests; sourced. start_xvfb starts one on a
-# display that Xvfb itself finds free and exports DISPLAY; stop_xvfb, from the caller's EXIT trap,
-# ends it.
+# A private Xvfb for the scripts and the end-to-end tests; sourced. start_xvfb_server starts one
+# on a display that Xvfb itself finds free and exports DISPLAY; stop_xvfb_server, from the
+# caller's EXIT trap, ends it.
 xvfb_pid=""
 
 start_xvfb_server() {
     local number
     number=$(mktemp)
-    unset QT_QPA_PLATFORM
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY # a Wayland session of the caller must not take part
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.05; done

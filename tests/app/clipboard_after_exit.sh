@@ -76,9 +76,22 @@ check "the manager received the text" "$(sed -n 's/^saved: //p' "$work/manager.o
 [ -z "$(servers)" ] || fail "a manager took the text, yet a process is left"
 echo "ok - with a manager: no process left"
 
+# A manager that refuses to save, as XWayland's bridge does: the program's own process keeps it.
+"$xhelper" manager refuse > "$work/manager.out" &
+manager=$!
+for _ in $(seq 50); do grep -q ready "$work/manager.out" && break; sleep 0.1; done
+start_and_copy "with a manager that refuses"
+click "$main" 464 452 # Exit
+wait_end
+wait "$manager" || fail "the refusing stand-in failed"
+grep -q refused "$work/manager.out" || fail "the refusing stand-in was not asked"
+check "a manager that refuses: the text kept" "$(clipboard)" "$copied"
+another_copies "a manager that refuses"
+
 # Xfce's clipboard manager, which copies every form of the clipboard at each change of its owner
 # and never answers SAVE_TARGETS; it gives back all but one of the forms it copied.
-dbus-run-session -- xfce4-clipman >/dev/null 2>&1 &
+dbus-run-session -- sh -c 'echo $$ > "$1"; exec xfce4-clipman' sh "$work/clipman.pid" \
+    >/dev/null 2>&1 &
 for _ in $(seq 100); do
     [ -n "$(xclip -o -selection CLIPBOARD_MANAGER -t TARGETS 2>/dev/null)" ] && break
     sleep 0.1
@@ -93,5 +106,5 @@ check "xfce4-clipman: STRING in Latin-1" \
     "$(xclip -o -selection clipboard -t STRING | iconv -f latin1 -t utf-8)" "$copied"
 [ -z "$(servers)" ] || fail "xfce4-clipman took the text, yet a process is left"
 echo "ok - with xfce4-clipman: no process left"
-pkill -f "^xfce4-clipman" || true
+kill "$(cat "$work/clipman.pid")" 2>/dev/null || true
 echo "1 passed, 0 failed"

@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +25,8 @@ private slots:
 };
 
 // Where close_range works, the end-to-end clipboard test sees the keeper hold one descriptor.
+// Here it is refused, and one inherited descriptor lies far above the present limit, as in a
+// container whose limit is too high to close every number up to it.
 void TestInheritedDescriptors::onlyTheKeptOneStaysOpenWhereCloseRangeFails()
 {
     int report[2], others[2];
@@ -32,21 +35,30 @@ void TestInheritedDescriptors::onlyTheKeptOneStaysOpenWhereCloseRangeFails()
     const pid_t child = fork();
     QVERIFY(child >= 0);
     if (child == 0) {
+        rlimit limit{};
+        getrlimit(RLIMIT_NOFILE, &limit);
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+        const int high = int(std::min<rlim_t>(limit.rlim_max, 1 << 20)) - 1;
+        const bool moved = dup2(others[0], high) == high;
+        limit.rlim_cur = 16;
+        setrlimit(RLIMIT_NOFILE, &limit);
         const bool closed = InheritedDescriptors::closeAllBut(report[1], failingCloseRange);
-        // One byte per descriptor below ten: open or not.
-        char seen[10];
+        // One byte per descriptor below ten, open or not, then the high one.
+        char seen[11];
         for (int fd = 0; fd < 10; ++fd)
             seen[fd] = fcntl(fd, F_GETFD) == -1 ? '-' : 'o';
-        const bool written = closed && write(report[1], seen, sizeof seen) == sizeof seen;
+        seen[10] = fcntl(high, F_GETFD) == -1 ? '-' : 'o';
+        const bool written = moved && closed && write(report[1], seen, sizeof seen) == sizeof seen;
         _exit(written ? 0 : 1);
     }
     close(report[1]);
-    char seen[11] = {};
-    QCOMPARE(read(report[0], seen, 10), 10);
+    char seen[12] = {};
+    QCOMPARE(read(report[0], seen, 11), 11);
     int status = 0;
     waitpid(child, &status, 0);
     QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    QString expected(10, u'-');
+    QString expected(11, u'-');
     expected[report[1]] = u'o';
     QCOMPARE(QString::fromLatin1(seen), expected);
     close(report[0]);

@@ -1,0 +1,101 @@
+#include "app/WaylandClipboardKeeper.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <wayland-client.h>
+
+extern char** environ;
+
+namespace {
+
+// wl-copy of Debian 12 knows wlr-data-control only; with ext-data-control alone it would still
+// need a window of its own.
+void onGlobal(void* offered, wl_registry*, uint32_t, const char* interface, uint32_t)
+{
+    if (std::strcmp(interface, "zwlr_data_control_manager_v1") == 0)
+        *static_cast<bool*>(offered) = true;
+}
+
+void onGlobalRemoved(void*, wl_registry*, uint32_t) {}
+
+bool compositorOffersDataControl()
+{
+    // Without it libwayland would try a default socket, also in a plain X session.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return false;
+    static const wl_registry_listener listener{onGlobal, onGlobalRemoved};
+    bool offered = false;
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &offered);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return offered;
+}
+
+// Started in a session of its own, with nothing of the program's open but /dev/null as its
+// standard streams; the program does not wait for it.
+bool startWlCopy(const std::vector<std::string>& pieces)
+{
+    const QString found = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
+    if (found.isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(found);
+    std::vector<char*> argv{const_cast<char*>("wl-copy"), const_cast<char*>("--foreground"),
+                            const_cast<char*>("--")};
+    for (const std::string& piece : pieces)
+        argv.push_back(const_cast<char*>(piece.c_str()));
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDWR, 0);
+    posix_spawn_file_actions_adddup2(&actions, 0, 1);
+    posix_spawn_file_actions_adddup2(&actions, 0, 2);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    pid_t pid = 0;
+    const int error =
+        posix_spawn(&pid, path.constData(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return error == 0;
+}
+
+} // namespace
+
+namespace WaylandClipboardKeeper {
+
+std::optional<std::vector<std::string>> arguments(const QByteArray& utf8)
+{
+    if (utf8.contains('\0'))
+        return std::nullopt; // an argument would end there
+    constexpr qsizetype Longest = qsizetype(MostInOneArgument) - 1;
+    std::vector<std::string> pieces;
+    qsizetype at = 0;
+    while (utf8.size() - at > Longest) {
+        const qsizetype space = utf8.lastIndexOf(' ', at + Longest);
+        if (space < at)
+            return std::nullopt;
+        pieces.emplace_back(utf8.constData() + at, size_t(space - at));
+        at = space + 1;
+    }
+    pieces.emplace_back(utf8.constData() + at, size_t(utf8.size() - at));
+    return pieces;
+}
+
+bool keep(const QString& text)
+{
+    const std::optional<std::vector<std::string>> pieces = arguments(text.toUtf8());
+    return pieces && compositorOffersDataControl() && startWlCopy(*pieces);
+}
+
+} // namespace WaylandClipboardKeeper

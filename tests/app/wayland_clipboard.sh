@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# A copied definition outlives the program on a Wayland desktop: a real compositor (sway, headless)
+# runs the program natively and through XWayland; wtype types Tab, a term, Return, Ctrl+Shift+C
+# and Ctrl+Q; wl-paste reads the clipboard from the Wayland side after the program has ended.
+# Usage: wayland_clipboard.sh QUILLARY
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/xvfb_lib.sh"
+source "$(dirname "$0")/../../scripts/sway.sh"
+
+work=$(mktemp -d)
+pid=""
+finish() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    stop_sway_server
+    rm -rf "$work"
+}
+trap finish EXIT
+start_sway_server "$work" || fail "sway did not start"
+mkdir "$work/app"
+cp "$program" "$work/app/quillary"
+printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n' > "$work/app/data.dat"
+copied="Café.A place to sit."
+
+paste() { "${client[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true; }
+# The keeper of the copied text: the process of this session that serves it with wl-copy.
+keepers() {
+    local p
+    for p in $(pgrep -x wl-copy || true); do
+        { tr '\0' '\n' < "/proc/$p/environ"; } 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$runtime" &&
+            echo "$p"
+    done
+    return 0
+}
+
+# Copies the second term's entry by keyboard, ends the program with Ctrl+Q, reads the clipboard.
+copy_and_exit() {
+    local mode=$1
+    shift
+    "${client[@]}" "$@" "$work/app/quillary" > "$work/program.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
+    sway_focused "Quillary " || fail "$mode: the main window did not get the focus"
+    "${client[@]}" wtype -k Tab -s 200 'Café' -s 200 -k Return -s 300 \
+        -M ctrl -M shift c -m shift -m ctrl -s 500 -M ctrl q -m ctrl
+    wait_end
+    [ "$status" -eq 0 ] || fail "$mode: the program ended with status $status"
+    local text=""
+    for _ in $(seq 30); do text=$(paste); [ "$text" = "$copied" ] && break; sleep 0.1; done
+    check "$mode: the copied definition after the program ended" "$text" "$copied"
+    local keeper
+    keeper=$(keepers)
+    [ -n "$keeper" ] || fail "$mode: no process keeps the text"
+    [ "$(echo "$keeper" | wc -l)" -eq 1 ] || fail "$mode: more than one process keeps the text"
+    check "$mode: what the keeper holds open" \
+        "$(ls -l "/proc/$keeper/fd" | grep -c -v -e '/dev/null' -e 'socket:' -e '^total')" "0"
+    # Another program copies: the keeper ends.
+    "${client[@]}" wl-copy 'other text'
+    for _ in $(seq 30); do [ -d "/proc/$keeper" ] || break; sleep 0.1; done
+    [ -d "/proc/$keeper" ] && fail "$mode: the keeper did not end when another program copied"
+    check "$mode: the other program's text" "$(paste)" "other text"
+    "${client[@]}" wl-copy --clear
+}
+
+copy_and_exit "native Wayland" QT_QPA_PLATFORM=wayland
+copy_and_exit "XWayland" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+echo "1 passed, 0 failed"
