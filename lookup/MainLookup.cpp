@@ -55,7 +55,10 @@ void MainLookup::go()
         m_window.setPanelText(EmptySearchPrompt);
         return;
     }
-    const qsizetype i = index().firstEqual(text, TermIndex::Equality::IgnoringCaseAndDots);
+    // A term typed with a real full stop is found as it is before any written with a middle dot.
+    qsizetype i = index().firstEqualIgnoringCase(text);
+    if (i < 0)
+        i = index().firstEqual(text, TermIndex::Equality::IgnoringCaseAndDots);
     if (i >= 0)
         m_window.setPanelText(m_store->entry(i));
     else

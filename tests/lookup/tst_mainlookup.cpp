@@ -147,9 +147,9 @@ void TestMainLookup::fullStopAndMiddleDotMatchEachOther_data()
         << "c.programming language" << QStringList{cLanguage} << "C.programming language.The C.";
     QTest::newRow("real full stop, middle dot typed")
         << QString::fromUtf8("C·PROG") << QStringList{cLanguage} << QString();
-    QTest::newRow("both kinds listed, the first found")
-        << "ab.cd" << QStringList{QString::fromUtf8("ab·cd"), "ab.cd"}
-        << QString::fromUtf8("ab·cd n.Middle dot first.");
+    QTest::newRow("both kinds listed, GO the exact one")
+        << "AB.CD" << QStringList{QString::fromUtf8("ab·cd"), "ab.cd"}
+        << "ab.cd.Full stop second.";
     QTest::newRow("a comma is no full stop") << "192,168" << QStringList{} << QString();
 }
 

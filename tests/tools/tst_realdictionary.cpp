@@ -7,6 +7,7 @@
 #include "tools/import/DictdDatabase.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -16,7 +17,17 @@ class TestRealDictionary : public QObject
 
 private slots:
     void everyHeadwordIsOneFindableTerm();
+    void readmeExamplesAreFound();
+
+private:
+    static bool imported();
 };
+
+bool TestRealDictionary::imported()
+{
+    QFile source(qEnvironmentVariable("QUILLARY_DATA") + ".source");
+    return source.open(QIODevice::ReadOnly) && source.readAll().trimmed() == "imported";
+}
 
 void TestRealDictionary::everyHeadwordIsOneFindableTerm()
 {
@@ -27,8 +38,7 @@ void TestRealDictionary::everyHeadwordIsOneFindableTerm()
         if (!QFile::exists(db + ".index"))
             QSKIP(qPrintable(db + " is not installed"));
     }
-    QFile source(dataPath + ".source");
-    if (!source.open(QIODevice::ReadOnly) || source.readAll().trimmed() != "imported")
+    if (!imported())
         QSKIP("the dictionary was not imported (run make data)");
 
     DictionaryLoader::Result loaded = DictionaryLoader::loadFile(dataPath);
@@ -66,6 +76,32 @@ void TestRealDictionary::everyHeadwordIsOneFindableTerm()
     qInfo("%lld headwords found among %lld terms, %lld of them typed with full stops",
           qlonglong(headwords), qlonglong(store.size()), qlonglong(dotted));
     QVERIFY(dotted > 0);
+}
+
+// Every "`typed` finds `Term`" of the README, as GO finds it: the exact term ignoring case first,
+// then one that differs in its dots.
+void TestRealDictionary::readmeExamplesAreFound()
+{
+    if (!imported())
+        QSKIP("the dictionary was not imported (run make data)");
+    QFile readme(QStringLiteral(QUILLARY_SOURCE_DIR "/README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll()).replace(u'\n', u' ');
+    DictionaryLoader::Result loaded =
+        DictionaryLoader::loadFile(qEnvironmentVariable("QUILLARY_DATA"));
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    const TermIndex index(loaded.store);
+    int examples = 0;
+    static const QRegularExpression finds(QStringLiteral("`([^`]+)`\\s+finds\\s+`([^`]+)`"));
+    for (const QRegularExpressionMatch& m : finds.globalMatch(text)) {
+        qsizetype i = index.firstEqualIgnoringCase(m.captured(1));
+        if (i < 0)
+            i = index.firstEqual(m.captured(1), TermIndex::Equality::IgnoringCaseAndDots);
+        QVERIFY2(i >= 0, qPrintable(m.captured(0)));
+        QCOMPARE(loaded.store.term(i), m.captured(2));
+        ++examples;
+    }
+    QVERIFY(examples >= 4);
 }
 
 QTEST_GUILESS_MAIN(TestRealDictionary)
