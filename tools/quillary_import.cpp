@@ -71,8 +71,9 @@ int main(int argc, char** argv)
     printHeadwords("with characters outside Windows-1252, written as '?'", summary.notWindows1252);
     printHeadwords("with a full stop the format cannot hold, written as a middle dot",
                    summary.dottedRewritten);
-    std::printf("characters outside Windows-1252 in all, written as '?' (box-drawing lines as "
-                "-, | or +): %lld\n",
-                qlonglong(summary.replacedCharacters));
+    std::printf("characters outside Windows-1252 written in a plain form (-> for an arrow, pi, "
+                "box-drawing lines as -, | or +): %lld\n"
+                "characters outside Windows-1252 written as '?': %lld\n",
+                qlonglong(summary.plainForms), qlonglong(summary.replacedCharacters));
     return 0;
 }

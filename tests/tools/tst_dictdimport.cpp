@@ -67,7 +67,8 @@ Dictd sample()
     d.add({"1tbs"}, "1TBS\n //, n.\n\n    The One True Brace Style.\n");
     d.add({"caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d"},
           "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xc4\x8d\n   A place \xe2\x86\x92 here "
-          "\xe2\x94\x80\xe2\x94\x82\xe2\x94\xbc.\n");
+          "\xe2\x94\x80\xe2\x94\x82\xe2\x94\xbc, \xcf\x80 \xce\x9a\xce\xb1\xce\xbd\xce\xbf\xce\xbd "
+          "\xe2\x88\x85.\n");
     return d;
 }
 
@@ -136,14 +137,15 @@ void TestDictdImport::linesAndSummary()
     const QByteArray bytes =
         DataFileWriter::build({parsed(sample(), "One"), parsed(other(), "Two")}, summary);
     QVERIFY(bytes.startsWith(DataFileWriter::LeadIn + ".NET.(.NET framework) A platform.\r\n"));
-    QVERIFY(bytes.contains("\r\nCaf\xe9 \x93q\x94 ? n.A place ? here -|+.\r\n"));
+    QVERIFY(bytes.contains("\r\nCaf\xe9 \x93q\x94 ? n.A place -> here -|+, pi Kanon ?.\r\n"));
     QVERIFY(bytes.contains("\r\ntcpip n.(TCP/IP) <protocol> The Internet protocol suite.\r\n"));
     QVERIFY(bytes.endsWith("\r\nWide Area Network of computers n.(wan) A network.\r\n"));
     QCOMPARE(summary.entries, 18);
     QCOMPARE(summary.aliases, 7); // admin, sysadmin, tcpip, .NET, LIA, WAN, Wide Area Network ...
     QCOMPARE(summary.merged, 5);  // sysadmin, daemon twice, RAM, WAN
-    QCOMPARE(summary.replacedCharacters, 5);
-    QCOMPARE(summary.dottedExact, 3); // .NET framework, .NET, a.out
+    QCOMPARE(summary.replacedCharacters, 2); // the headword's c with caron, the empty set
+    QCOMPARE(summary.plainForms, 10);        // ->, -|+, pi, Kanon
+    QCOMPARE(summary.dottedExact, 3);        // .NET framework, .NET, a.out
     QCOMPARE(summary.dottedRewritten, QStringList{"ASP.NET"});
     QCOMPARE(summary.notWindows1252, QStringList{QString::fromUtf8("Café “q” č")});
 }
@@ -173,7 +175,7 @@ void TestDictdImport::roundTripThroughTheLoader_data()
     row("lia", "LIA n.(Language for Investigation of Abstractions) A system.");
     row("1tbs", "1TBS n.n. The One True Brace Style.");
     row("caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ?",
-        "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ? n.A place ? here -|+.");
+        "Caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d ? n.A place -> here -|+, pi Kanon ?.");
     row("lan", "LAN n.Local Area Network.");
     // One article under two spellings of one term is written once.
     row("WAN", "wan n.A network.");

@@ -9,30 +9,88 @@
 
 namespace {
 
-// The tables drawn with box-drawing lines in some articles read better as ASCII lines than as
-// question marks.
-char standIn(QChar c)
+bool isGreekLetter(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u < 0x2500 || u > 0x257F)
-        return '?';
-    static const QString horizontal =
-        QStringLiteral("\u2500\u2501\u2504\u2505\u2508\u2509\u254C\u254D\u2550");
-    static const QString vertical =
-        QStringLiteral("\u2502\u2503\u2506\u2507\u250A\u250B\u254E\u254F\u2551");
-    return horizontal.contains(c) ? '-' : vertical.contains(c) ? '|' : '+';
+    return c.unicode() >= 0x0391 && c.unicode() <= 0x03C9 && c.unicode() != 0x03A2;
 }
 
-QByteArray encode(QStringView text, qsizetype& replaced)
+// A Greek letter by its name where it stands alone (pi, epsilon), spelled in Latin letters inside
+// a Greek word (kanon).
+QByteArray greek(QStringView text, qsizetype at)
+{
+    static const char* const names[] = {
+        "alpha", "beta",   "gamma",   "delta", "epsilon", "zeta",    "eta",  "theta", "iota",
+        "kappa", "lambda", "mu",      "nu",    "xi",      "omicron", "pi",   "rho",   "sigma",
+        "sigma", "tau",    "upsilon", "phi",   "chi",     "psi",     "omega"};
+    static const char* const latin[] = {"a", "b", "g", "d",  "e",  "z",  "e", "th", "i",
+                                        "k", "l", "m", "n",  "x",  "o",  "p", "r",  "s",
+                                        "s", "t", "y", "ph", "ch", "ps", "o"};
+    const char16_t u = text[at].unicode();
+    const bool capital = u < 0x03B1;
+    const size_t letter = size_t(u - (capital ? 0x0391 : 0x03B1));
+    const bool inWord = (at > 0 && isGreekLetter(text[at - 1])) ||
+                        (at + 1 < text.size() && isGreekLetter(text[at + 1]));
+    QByteArray form = inWord ? latin[letter] : names[letter];
+    if (capital)
+        form[0] = char(form[0] - 'a' + 'A');
+    return form;
+}
+
+// What a reader knows for a character the code page lacks; empty where there is none. The tables
+// drawn with box-drawing lines in some articles read better as ASCII lines.
+QByteArray plainForm(QStringView text, qsizetype at)
+{
+    const QChar c = text[at];
+    const char16_t u = c.unicode();
+    if (isGreekLetter(c))
+        return greek(text, at);
+    if (u >= 0x2500 && u <= 0x257F) {
+        static const QString horizontal =
+            QStringLiteral("\u2500\u2501\u2504\u2505\u2508\u2509\u254C\u254D\u2550");
+        static const QString vertical =
+            QStringLiteral("\u2502\u2503\u2506\u2507\u250A\u250B\u254E\u254F\u2551");
+        return horizontal.contains(c) ? "-" : vertical.contains(c) ? "|" : "+";
+    }
+    switch (u) {
+    case 0x2190:
+        return "<-";
+    case 0x2192:
+        return "->";
+    case 0x21D4:
+        return "<=>";
+    case 0x2212:
+        return "-";
+    case 0x223C:
+        return "~";
+    case 0x2295:
+        return "(+)";
+    case 0x2297:
+        return "(x)";
+    case 0x25A1:
+        return "*"; // a white square as a list's bullet
+    case 0x3008:
+        return "<";
+    case 0x3009:
+        return ">";
+    default:
+        return {};
+    }
+}
+
+QByteArray encode(QStringView text, DataFileWriter::Summary& summary)
 {
     const Windows1252& codec = Windows1252::instance();
     QByteArray out;
     out.reserve(text.size());
-    for (const QChar c : text) {
-        const auto byte = codec.fromChar(c);
-        const bool kept = byte && *byte != '\r' && *byte != '\n';
-        replaced += kept ? 0 : 1;
-        out += kept ? char(*byte) : standIn(c);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const auto byte = codec.fromChar(text[at]);
+        if (byte && *byte != '\r' && *byte != '\n') {
+            out += char(*byte);
+            continue;
+        }
+        const QByteArray plain = plainForm(text, at);
+        ++(plain.isEmpty() ? summary.replacedCharacters : summary.plainForms);
+        out += plain.isEmpty() ? QByteArray("?") : plain;
     }
     return out;
 }
@@ -113,13 +171,13 @@ QString definitionOf(std::span<const Heading> headings,
     return parts.join(u' ');
 }
 
-QByteArray line(const QString& term, const QString& definition, qsizetype& replaced)
+QByteArray line(const QString& term, const QString& definition, DataFileWriter::Summary& summary)
 {
     // " n." keeps a term that itself ends in n: the loader drops exactly one final n. A dotted
     // term is a short head, read back up to its second full stop.
     const QString text =
         term.contains(u'.') ? term + u'.' + definition : term + QStringLiteral(" n.") + definition;
-    return encode(text, replaced);
+    return encode(text, summary);
 }
 
 } // namespace
@@ -150,8 +208,7 @@ QByteArray DataFileWriter::build(const QList<Source>& sources, Summary& summary)
     for (auto first = headings.cbegin(); first != headings.cend();) {
         const auto last = std::find_if(first, headings.cend(),
                                        [first](const Heading& h) { return h.key != first->key; });
-        out += line(first->term, definitionOf(std::span(first, last), sources),
-                    summary.replacedCharacters);
+        out += line(first->term, definitionOf(std::span(first, last), sources), summary);
         out += "\r\n";
         ++summary.entries;
         summary.merged += (last - first) - 1;

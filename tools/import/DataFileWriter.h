@@ -23,6 +23,7 @@ public:
         qsizetype aliases = 0;            // headwords after an article's first
         qsizetype merged = 0;             // headwords that joined an entry of an earlier equal term
         qsizetype replacedCharacters = 0; // not in Windows-1252, written as '?'
+        qsizetype plainForms = 0;         // not in Windows-1252, written in a plain form (->, pi)
         qsizetype dottedExact = 0;        // a full stop in a headword, kept exactly
         QStringList notWindows1252;       // headwords written with '?'
         QStringList dottedRewritten;      // headwords whose full stops became middle dots
