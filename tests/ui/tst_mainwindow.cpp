@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -56,6 +57,8 @@ private slots:
     void accessibleControls();
     void pressActionClicksAsTheMouseCould_data();
     void pressActionClicksAsTheMouseCould();
+    void secondPressWaitsBehindTheFirstsBox();
+    void shortcutsAreTheirWindowsOwn();
 
 private:
     QStringList rows() const;
@@ -506,6 +509,40 @@ void TestMainWindow::pressActionClicksAsTheMouseCould()
     QCoreApplication::processEvents();
     QCOMPARE(clicked.count(), clicks ? 1 : 0);
     QCOMPARE(QGuiApplication::clipboard()->text(), clicks ? FirstText + "\n" : "earlier contents");
+}
+
+// An assistive tool that presses GO twice before the first press has run: the second finds the box
+// the first one opened, as the mouse would, and does nothing.
+void TestMainWindow::secondPressWaitsBehindTheFirstsBox()
+{
+    m_form->txtSearch->setText("no such term");
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(m_form->buttons->CommandButton(Form1::Go))
+            ->actionInterface();
+    int boxes = 0;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, this, [&boxes] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            ++boxes;
+            box->close();
+        }
+    });
+    closer.start();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(boxes > 0 && !QApplication::activeModalWidget());
+    QCOMPARE(boxes, 1);
+}
+
+// A button's key acts only in its own window. An application-wide one would fire from the About
+// window too, were its window shown; Qt leaves hidden and box-covered windows out either way.
+void TestMainWindow::shortcutsAreTheirWindowsOwn()
+{
+    const QList<QShortcut*> shortcuts = m_form->findChildren<QShortcut*>();
+    QCOMPARE(shortcuts.size(), 3); // About, Exit, Copy Definition; GO's Return is the search box's
+    for (const QShortcut* shortcut : shortcuts)
+        QCOMPARE(shortcut->context(), Qt::WindowShortcut);
 }
 
 QTEST_MAIN(TestMainWindow)
