@@ -148,8 +148,7 @@ void TestMainLookup::fullStopAndMiddleDotMatchEachOther_data()
     QTest::newRow("real full stop, middle dot typed")
         << QString::fromUtf8("C·PROG") << QStringList{cLanguage} << QString();
     QTest::newRow("both kinds listed, GO the exact one")
-        << "AB.CD" << QStringList{QString::fromUtf8("ab·cd"), "ab.cd"}
-        << "ab.cd.Full stop second.";
+        << "AB.CD" << QStringList{QString::fromUtf8("ab·cd"), "ab.cd"} << "ab.cd.Full stop second.";
     QTest::newRow("a comma is no full stop") << "192,168" << QStringList{} << QString();
 }
 
