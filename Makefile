@@ -46,7 +46,7 @@ fuzz:
 	@scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_CXX_COMPILER=clang++ -DQUILLARY_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_loader fuzz_rtf
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_loader fuzz_rtf fuzz_lookup
 	scripts/fuzz build-fuzz $(FUZZ_SECONDS)
 
 # The whole suite with AddressSanitizer and UBSan.
