@@ -7,18 +7,7 @@ set -euo pipefail
 program=$1
 rounds=${2:-7}
 source "$(dirname "$0")/../scripts/sway.sh"
-work=$(mktemp -d)
-pid=""
-finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    stop_sway_server
-    rm -rf "$work"
-}
-trap finish EXIT
-start_sway_server "$work"
-mkdir "$work/app"
-cp "$program" "$work/app/quillary"
-printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n' > "$work/app/data.dat"
+start_sway_session "$program"
 
 # One launch: the entry shown by GO, copied or not, then Ctrl+Q timed to the process's end (ms).
 exit_time() {

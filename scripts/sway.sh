@@ -52,3 +52,22 @@ def focused(node):
 node = focused(json.load(sys.stdin))
 sys.exit(0 if node and (node.get("name") or "").startswith(sys.argv[1]) else 1)' "$1"
 }
+
+# A session for a script: a temporary folder `work`, sway in it, and the program in work/app beside
+# a two-entry dictionary; an EXIT trap ends the program (`pid`, if set), sway and the folder.
+start_sway_session() {
+    work=$(mktemp -d)
+    pid=""
+    trap end_sway_session EXIT
+    start_sway_server "$work" || return 1
+    mkdir "$work/app"
+    cp "$1" "$work/app/quillary"
+    printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n' \
+        > "$work/app/data.dat"
+}
+
+end_sway_session() {
+    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+    stop_sway_server
+    rm -rf "$work"
+}

@@ -7,19 +7,7 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb_lib.sh"
 source "$(dirname "$0")/../../scripts/sway.sh"
-
-work=$(mktemp -d)
-pid=""
-finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    stop_sway_server
-    rm -rf "$work"
-}
-trap finish EXIT
-start_sway_server "$work" || fail "sway did not start"
-mkdir "$work/app"
-cp "$program" "$work/app/quillary"
-printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n' > "$work/app/data.dat"
+start_sway_session "$program" || fail "sway did not start"
 copied="Café.A place to sit."
 
 paste() { "${client[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true; }
