@@ -17,28 +17,26 @@ int descriptorNamed(const char* name)
     return fd;
 }
 
-// One pass over the open descriptors; false when they cannot be listed. getdents64, not readdir,
-// since readdir allocates.
-bool closeListed(int keep, int* closedCount)
+// Closes what /proc/self/fd lists, in one pass (it lists descriptors in order, and nothing opens
+// one meanwhile); false when they cannot be listed. getdents64, not readdir, which allocates.
+bool closeListed(int keep)
 {
     const int dir = open("/proc/self/fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return false;
     alignas(dirent64) char buffer[4096];
-    for (;;) {
-        const ssize_t size = getdents64(dir, buffer, sizeof buffer);
-        if (size <= 0) {
-            close(dir);
-            return size == 0;
-        }
+    ssize_t size = 0;
+    while ((size = getdents64(dir, buffer, sizeof buffer)) > 0) {
         for (ssize_t at = 0; at < size;) {
             const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
             at += entry->d_reclen;
             const int fd = descriptorNamed(entry->d_name);
-            if (fd >= 0 && fd != keep && fd != dir && close(fd) == 0)
-                ++*closedCount;
+            if (fd >= 0 && fd != keep && fd != dir)
+                close(fd);
         }
     }
+    close(dir);
+    return size == 0;
 }
 
 } // namespace
@@ -52,15 +50,7 @@ bool closeAllBut(int keep, CloseRange closeRange)
     const bool below = keep == 0 || closeRange(0, unsigned(keep) - 1, 0) == 0;
     if (below && closeRange(unsigned(keep) + 1, ~0u, 0) == 0)
         return true;
-    // Passes until one finds nothing left to close.
-    for (int pass = 0; pass < 4; ++pass) {
-        int closed = 0;
-        if (!closeListed(keep, &closed))
-            return false;
-        if (closed == 0)
-            return true;
-    }
-    return false;
+    return closeListed(keep);
 }
 
 } // namespace InheritedDescriptors

@@ -41,17 +41,15 @@ bool compositorOffersDataControl()
 
 // Started in a session of its own, with nothing of the program's open but /dev/null as its
 // standard streams; the program does not wait for it.
-bool startWlCopy(const std::vector<std::string>& pieces)
+bool startWlCopy(const QByteArray& text)
 {
     const QString found = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
     if (found.isEmpty())
         return false;
     const QByteArray path = QFile::encodeName(found);
-    std::vector<char*> argv{const_cast<char*>("wl-copy"), const_cast<char*>("--foreground"),
-                            const_cast<char*>("--")};
-    for (const std::string& piece : pieces)
-        argv.push_back(const_cast<char*>(piece.c_str()));
-    argv.push_back(nullptr);
+    // As an argument the text stays in memory: given on standard input, wl-copy keeps it in a file.
+    char* argv[] = {const_cast<char*>("wl-copy"), const_cast<char*>("--foreground"),
+                    const_cast<char*>("--"), const_cast<char*>(text.constData()), nullptr};
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -63,8 +61,7 @@ bool startWlCopy(const std::vector<std::string>& pieces)
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     pid_t pid = 0;
-    const int error =
-        posix_spawn(&pid, path.constData(), &actions, &attributes, argv.data(), environ);
+    const int error = posix_spawn(&pid, path.constData(), &actions, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return error == 0;
@@ -72,30 +69,13 @@ bool startWlCopy(const std::vector<std::string>& pieces)
 
 } // namespace
 
-namespace WaylandClipboardKeeper {
-
-std::optional<std::vector<std::string>> arguments(const QByteArray& utf8)
+bool WaylandClipboardKeeper::keep(const QString& text)
 {
-    if (utf8.contains('\0'))
-        return std::nullopt; // an argument would end there
-    constexpr qsizetype Longest = qsizetype(MostInOneArgument) - 1;
-    std::vector<std::string> pieces;
-    qsizetype at = 0;
-    while (utf8.size() - at > Longest) {
-        const qsizetype space = utf8.lastIndexOf(' ', at + Longest);
-        if (space < at)
-            return std::nullopt;
-        pieces.emplace_back(utf8.constData() + at, size_t(space - at));
-        at = space + 1;
-    }
-    pieces.emplace_back(utf8.constData() + at, size_t(utf8.size() - at));
-    return pieces;
+    const QByteArray utf8 = text.toUtf8();
+    // One argument carries the text (the kernel's MAX_ARG_STRLEN, its NUL included); a NUL would
+    // end it early. Either way nothing is handed over rather than a text cut short.
+    constexpr qsizetype MostInOneArgument = 32 * 4096;
+    if (utf8.size() >= MostInOneArgument || utf8.contains('\0'))
+        return false;
+    return compositorOffersDataControl() && startWlCopy(utf8);
 }
-
-bool keep(const QString& text)
-{
-    const std::optional<std::vector<std::string>> pieces = arguments(text.toUtf8());
-    return pieces && compositorOffersDataControl() && startWlCopy(*pieces);
-}
-
-} // namespace WaylandClipboardKeeper

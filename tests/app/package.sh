@@ -35,7 +35,6 @@ check "the command links to the program" "$(readlink "$root/usr/bin/quillary")" 
 cmp -s "$root/usr/lib/quillary/data.dat" "$build/data.dat" || fail "the packaged dictionary is not make data's"
 echo "ok - the dictionary from make data"
 
-check "what the package recommends" "$(dpkg-deb -f "$deb" Recommends)" "wl-clipboard"
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 echo "ok - desktop-file-validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
