@@ -21,8 +21,9 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
 
 "$work/app/quillary" &
 pid=$!
-wait_visible "$main_title" >/dev/null || fail "the main window did not appear"
-tree=$(/usr/bin/python3 "$(dirname "$0")/atspi_tree.py") || fail "the tree could not be read: $tree"
+main=$(wait_visible "$main_title") || fail "the main window did not appear"
+tree=$(/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" "$main") ||
+    fail "the tree could not be read: $tree"
 echo "$tree"
 # ROLE|NAME, or ROLE|NAME|ACTIONS|KEY BINDINGS when the actions are given too.
 has() {
@@ -38,6 +39,8 @@ has "button GO" "push button|GO|Press|Return"
 has "button About" "push button|About|Press|F1"
 has "button Exit" "push button|Exit|Press|Ctrl+Q"
 has "button Copy Definition" "push button|Copy Definition|Press|Ctrl+Shift+C"
+grep -qx "selection heard: ROUTER=0 RAM=1" <<<"$tree" || fail "a row chosen with the mouse was not heard"
+echo "ok - a row chosen and the one let go are announced"
 grep -qx "GO answered at once: True" <<<"$tree" || fail "GO's press action waited for its box"
 echo "ok - GO's action answered at once"
 grep -qx "boxes after a second GO: 1" <<<"$tree" || fail "a press behind the box opened another"

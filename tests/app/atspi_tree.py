@@ -1,6 +1,8 @@
 # Reads Quillary's accessibility tree over AT-SPI as a screen reader would, prints one line per
-# named control ("ROLE|NAME|ACTIONS|KEY BINDINGS"), then presses About through its action and prints the
-# windows that show afterwards. Usage: /usr/bin/python3 atspi_tree.py (with Quillary running)
+# named control ("ROLE|NAME|ACTIONS|KEY BINDINGS"), prints what it hears when a row is clicked,
+# then presses About through its action and prints the windows that show afterwards.
+# Usage: /usr/bin/python3 atspi_tree.py MAIN-WINDOW (with Quillary running, its X window id)
+import subprocess
 import sys
 import time
 
@@ -71,6 +73,21 @@ def boxes():
 def titles():
     return ", ".join(title.strip() for _, title, _ in windows() if title)
 
+
+# The second row clicked: tools that follow the selection, not only the focus, hear the row chosen
+# and the one let go.
+heard = []
+pyatspi.Registry.registerEventListener(
+    lambda event: heard.append(f"{event.source.name}={event.detail1}"),
+    "object:state-changed:selected")
+subprocess.run(["xdotool", "mousemove", "--window", sys.argv[1], "60", "151", "click", "1"],
+               check=True)
+context = GLib.MainContext.default()
+deadline = time.monotonic() + 3
+while len(heard) < 2 and time.monotonic() < deadline:
+    context.iteration(False)
+    time.sleep(0.01)
+print("selection heard: " + " ".join(heard))
 
 # GO on a term the dictionary lacks: the action answers before the box it opens is closed, and a
 # second press behind that box opens nothing.
