@@ -21,9 +21,9 @@ public:
     Form1* form1();
     Form2* form2();
     Form3* form3();
-    bool isLoaded1() const { return !m_form1.isNull(); }
-    bool isLoaded2() const { return !m_form2.isNull(); }
-    bool isLoaded3() const { return !m_form3.isNull(); }
+    bool mainLoaded() const { return !m_form1.isNull(); }
+    bool aboutLoaded() const { return !m_form2.isNull(); }
+    bool splashLoaded() const { return !m_form3.isNull(); }
     void unloadForm1();
     void unloadForm2();
     void unloadForm3();

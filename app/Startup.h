@@ -23,7 +23,6 @@ public:
 
     // The dictionary's full path, formed once by Form_Load.
     const QString& DataPath() const { return m_dataPath; }
-    const TermStore& store() const { return m_store; }
 
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);

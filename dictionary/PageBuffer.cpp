@@ -5,10 +5,10 @@
 #include <utility>
 
 namespace {
+// From one huge page on, a buffer is made of huge pages; below it one would cost more memory than
+// its page faults cost time.
 constexpr size_t HugePage = size_t(2) << 20;
 constexpr size_t SmallBlock = size_t(64) << 10;
-// Below this a huge page would cost more memory than its page faults cost time.
-constexpr size_t HugeFrom = HugePage;
 
 size_t roundUp(size_t n, size_t unit)
 {
@@ -38,13 +38,13 @@ void PageBuffer::grow(size_t capacity)
 {
     if (capacity <= m_capacity)
         return;
-    const size_t size = roundUp(capacity, capacity >= HugeFrom ? HugePage : SmallBlock);
+    const size_t size = roundUp(capacity, capacity >= HugePage ? HugePage : SmallBlock);
     void* block =
         m_data ? mremap(m_data, m_capacity, size, MREMAP_MAYMOVE)
                : mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED)
         throw std::bad_alloc();
-    if (size >= HugeFrom)
+    if (size >= HugePage)
         madvise(block, size, MADV_HUGEPAGE);
     m_data = static_cast<char*>(block);
     m_capacity = size;

@@ -8,7 +8,6 @@ class PageBuffer
 {
 public:
     PageBuffer() = default;
-    explicit PageBuffer(size_t capacity) { grow(capacity); }
     PageBuffer(PageBuffer&& other) noexcept;
     PageBuffer& operator=(PageBuffer&& other) noexcept;
     PageBuffer(const PageBuffer&) = delete;

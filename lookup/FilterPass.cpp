@@ -6,11 +6,11 @@
 #include "lookup/LookupWindow.h"
 #include "lookup/PrefixTable.h"
 
-void FilterPass::run(Counters counters, LookupWindow& window, const TermStore& store,
+void FilterPass::run(SharedState shared, LookupWindow& window, const TermStore& store,
                      const PrefixTable& prefixes)
 {
-    counters.lastListIndex = -1;
-    const quint64 thisPass = ++counters.passCount;
+    shared.lastListIndex = -1;
+    const quint64 thisPass = ++shared.passCount;
     const QString startingText = window.searchText();
     window.clearRows();
 
@@ -32,7 +32,7 @@ void FilterPass::run(Counters counters, LookupWindow& window, const TermStore& s
         window.pumpEvents();
         // The text can change only while events run, so this is the one place to look at it.
         // A newer pass that ran meanwhile has rebuilt the list, even for the same text.
-        if (counters.passCount != thisPass || window.searchText() != startingText)
+        if (shared.passCount != thisPass || window.searchText() != startingText)
             return;
     }
     window.rowsFilled();

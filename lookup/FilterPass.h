@@ -12,12 +12,13 @@ class TermStore;
 class FilterPass
 {
 public:
-    struct Counters
+    // What a pass shares with the selection follower and with the passes that start inside it.
+    struct SharedState
     {
         qint32& lastListIndex;
         quint64& passCount; // bumped by every pass when it starts
     };
 
-    static void run(Counters counters, LookupWindow& window, const TermStore& store,
+    static void run(SharedState shared, LookupWindow& window, const TermStore& store,
                     const PrefixTable& prefixes);
 };

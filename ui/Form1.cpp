@@ -88,7 +88,6 @@ void Form1::createList()
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(24, 128, 233, 275);
     List1->setModel(m_rows);
-    List1->setUniformItemSizes(true);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFocusPolicy(Qt::StrongFocus);
     List1->setAccessibleName(QStringLiteral("Terms"));

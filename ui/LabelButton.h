@@ -14,7 +14,6 @@ class LabelButton : public QWidget
 public:
     LabelButton(int index, const QString& caption, QWidget* parent);
 
-    int index() const { return m_index; }
     QString text() const { return m_caption; }
     QColor textColor() const { return m_color; }
     void setTextColor(const QColor& color);

@@ -212,7 +212,7 @@ private:
 
     void finishFontName()
     {
-        // Named as the windows name their fonts: by an installed stand-in, where one was set.
+        // The font table names a font family; Qt resolves it as it does the windows' fonts.
         m_fonts.insert(m_fontNumber, m_fontName.trimmed());
         m_fontName.clear();
     }

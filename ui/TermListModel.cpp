@@ -14,7 +14,7 @@ TermListModel::TermListModel(const TermStore& store, QObject* parent)
 
 int TermListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_all + m_shown);
+    return parent.isValid() ? 0 : int(m_inStoreOrder + m_shown);
 }
 
 QVariant TermListModel::data(const QModelIndex& index, int role) const
@@ -26,7 +26,7 @@ QVariant TermListModel::data(const QModelIndex& index, int role) const
 
 QString TermListModel::rowText(int row) const
 {
-    return m_store->term(row < m_all ? row : m_rows[size_t(row - m_all)]);
+    return m_store->term(row < m_inStoreOrder ? row : m_rows[size_t(row - m_inStoreOrder)]);
 }
 
 void TermListModel::setStore(const TermStore& store)
@@ -40,7 +40,7 @@ void TermListModel::setStore(const TermStore& store)
 void TermListModel::clear()
 {
     beginResetModel();
-    m_all = 0;
+    m_inStoreOrder = 0;
     m_rows.clear();
     m_shown = 0;
     endResetModel();
@@ -52,7 +52,7 @@ void TermListModel::showAll(qsizetype count)
     beginResetModel();
     m_rows.clear();
     m_shown = 0;
-    m_all = count;
+    m_inStoreOrder = count;
     endResetModel();
 }
 
@@ -61,7 +61,8 @@ void TermListModel::flush()
     const auto appended = qsizetype(m_rows.size());
     if (m_shown == appended)
         return;
-    beginInsertRows(QModelIndex(), int(m_all + m_shown), int(m_all + appended) - 1);
+    beginInsertRows(QModelIndex(), int(m_inStoreOrder + m_shown),
+                    int(m_inStoreOrder + appended) - 1);
     m_shown = appended;
     endInsertRows();
     m_sinceFlush.restart();

@@ -33,7 +33,8 @@ public:
 
 private:
     const TermStore* m_store;
-    qsizetype m_all = 0; // every store index in order, kept as a count rather than a list
+    // The first rows are store indices 0 to this - 1 in order, kept as a count rather than a list.
+    qsizetype m_inStoreOrder = 0;
     std::vector<qint32> m_rows;
     qsizetype m_shown = 0; // the rows of m_rows the view has been told of
     QElapsedTimer m_sinceFlush;

@@ -105,7 +105,7 @@ void TestStartup::opensMainWindowWithEveryTerm()
     QVERIFY(start());
     Form1* main = m_forms->form1();
     QVERIFY(main->isVisible());
-    QVERIFY(!m_forms->isLoaded3());
+    QVERIFY(!m_forms->splashLoaded());
     QCOMPARE(m_startup->DataPath(), m_dir->path() + "/data.dat");
 
     QStringList rows;
@@ -176,7 +176,7 @@ void TestStartup::failureBoxes()
         QVERIFY(messageBox);
         box = {messageBox->windowTitle(), messageBox->text(), messageBox->icon(),
                int(messageBox->buttons().size())};
-        splashUp = m_forms->isLoaded3() && m_forms->form3()->isVisible();
+        splashUp = m_forms->splashLoaded() && m_forms->form3()->isVisible();
         messageBox->button(QMessageBox::Ok)->click();
     });
     QVERIFY(!start());
@@ -190,7 +190,7 @@ void TestStartup::failureBoxes()
     QCOMPARE(box.buttons, 1);
     QVERIFY(splashUp);
     QCOMPARE(m_ends, QList<int>{0});
-    QVERIFY(!m_forms->isLoaded1());
+    QVERIFY(!m_forms->mainLoaded());
 }
 
 void TestStartup::tabOrder()
@@ -212,7 +212,7 @@ void TestStartup::exitEndsTheProgram()
     QVERIFY(start());
     QTest::mouseClick(m_forms->form1()->buttons->CommandButton(2), Qt::LeftButton);
     QCOMPARE(m_ends, QList<int>{0});
-    QVERIFY(!m_forms->isLoaded1());
+    QVERIFY(!m_forms->mainLoaded());
 }
 
 void TestStartup::closingTheMainWindowEndsTheProgram()
@@ -221,7 +221,7 @@ void TestStartup::closingTheMainWindowEndsTheProgram()
     QVERIFY(start());
     m_forms->form1()->close();
     QCOMPARE(m_ends, QList<int>{0});
-    QVERIFY(!m_forms->isLoaded1());
+    QVERIFY(!m_forms->mainLoaded());
 }
 
 void TestStartup::shortcutsActAsTheButtons_data()
@@ -263,7 +263,7 @@ void TestStartup::shortcutsActAsTheButtons()
     } else {
         type();
     }
-    QCOMPARE(m_forms->isLoaded2(), outcome == "about");
+    QCOMPARE(m_forms->aboutLoaded(), outcome == "about");
     QCOMPARE(m_ends, outcome == "ended" ? QList<int>{0} : QList<int>{});
     QCOMPARE(QGuiApplication::clipboard()->text(),
              outcome == "copied" ? main->Text1->toPlainText() : "earlier contents");
@@ -276,7 +276,7 @@ void TestStartup::shortcutsActAsTheButtons()
         QVERIFY(m_ends.isEmpty());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("earlier contents"));
         QTest::keyClick(about, Qt::Key_Escape);
-        QVERIFY(!m_forms->isLoaded2());
+        QVERIFY(!m_forms->aboutLoaded());
         QVERIFY(main->isVisible());
     }
 }

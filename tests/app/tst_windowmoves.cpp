@@ -77,14 +77,14 @@ void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
 
     clickAbout();
     QVERIFY(!m_main->isVisible());
-    QVERIFY(m_forms->isLoaded1());
-    QVERIFY(m_forms->isLoaded2());
+    QVERIFY(m_forms->mainLoaded());
+    QVERIFY(m_forms->aboutLoaded());
     Form2* about = m_forms->form2();
     QVERIFY(about->isVisible());
 
     clickGoBack(about);
     QVERIFY(m_main->isVisible());
-    QVERIFY(!m_forms->isLoaded2());
+    QVERIFY(!m_forms->aboutLoaded());
     QCOMPARE(m_main->txtSearch->text(), QStringLiteral("ha"));
     QCOMPARE(m_main->rows()->rowCount(), 2);
     QCOMPARE(m_main->List1->currentIndex().row(), 1);
@@ -143,7 +143,7 @@ void TestWindowMoves::closingAboutActsAsGoBack()
     m_forms->form2()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_main->isVisible());
-    QVERIFY(!m_forms->isLoaded2());
+    QVERIFY(!m_forms->aboutLoaded());
 }
 
 void TestWindowMoves::followerRunsWhileMainIsHidden()
@@ -169,7 +169,7 @@ void TestWindowMoves::pressActionsMoveBetweenWindows()
         a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
     press(m_main->buttons->CommandButton(Form1::About));
-    QTRY_VERIFY(m_forms->isLoaded2()); // the click runs from the event loop
+    QTRY_VERIFY(m_forms->aboutLoaded()); // the click runs from the event loop
     Form2* about = m_forms->form2();
     QVERIFY(about->isVisible());
     QVERIFY(!m_main->isVisible());
@@ -178,7 +178,7 @@ void TestWindowMoves::pressActionsMoveBetweenWindows()
              QStringLiteral("Go Back"));
     press(about->buttons->CommandButton(Form2::GoBack));
     QTRY_VERIFY(m_main->isVisible());
-    QVERIFY(!m_forms->isLoaded2());
+    QVERIFY(!m_forms->aboutLoaded());
 }
 
 QTEST_MAIN(TestWindowMoves)
