@@ -2,10 +2,10 @@
 // store alone, to tell the cost of the list view and the event runs. Usage: bench_filter <entries>
 #include "BenchDictionary.h"
 #include "dictionary/DictionaryLoader.h"
+#include "harness/NoMoves.h"
 #include "lookup/MainLookup.h"
 #include "lookup/PrefixTable.h"
 #include "lookup/TermIndex.h"
-#include "tests/support/NoMoves.h"
 #include "ui/Form1.h"
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"

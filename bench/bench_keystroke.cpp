@@ -6,7 +6,7 @@
 // NAME_first_letter (the first of them after start-up, when Qt and the program set up what a
 // keystroke needs; the median over several launches) and NAME_clear (the BackSpace that empties
 // the box again), in ms to the last change.
-#include "tests/support/XcbClient.h"
+#include "harness/XcbClient.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,7 +5,7 @@
 // over FILE's size. With --bare, a second program is launched in turn with the first (ABBA), so the
 // machine's drifting pace weighs on both alike, and NAME_over_bare gives the ratio of their
 // medians.
-#include "tests/support/XcbClient.h"
+#include "harness/XcbClient.h"
 
 #include <algorithm>
 #include <chrono>

@@ -40,7 +40,7 @@ echo "ok - desktop-file-validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
     fail "appstreamcli validate: $(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml")"
 echo "ok - appstreamcli validate"
-# Errors and warnings both fail: the README lists none left.
+# Errors and warnings both fail: none is left.
 report=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^(E|W):' || true)
 [ -z "$report" ] || fail "lintian: $report"
 echo "ok - lintian: no errors or warnings"

@@ -1,7 +1,7 @@
 // Every control of the three windows against the windows' control tables: box, text, font,
 // colours and tooltip, one row a control. A value left empty in a row is not checked.
 #include "app/Form3.h"
-#include "tests/support/NoMoves.h"
+#include "harness/NoMoves.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/LabelButton.h"

@@ -5,7 +5,7 @@
 //   xhelper manager refuse  the same, but refuses SAVE_TARGETS without fetching anything, as
 //                         XWayland's bridge in wlroots compositors does, and prints "refused"
 //   xhelper close WINDOW  asks a window to close, as a window manager's close button does
-#include "tests/support/XcbClient.h"
+#include "harness/XcbClient.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "dictionary/DictionaryLoader.h"
+#include "harness/NoMoves.h"
 #include "tests/support/Fixture.h"
-#include "tests/support/NoMoves.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
