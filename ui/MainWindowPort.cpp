@@ -5,7 +5,6 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -66,13 +65,7 @@ void MainWindowPort::pumpEvents()
     // An event run polls the X connection: at most one a millisecond, which no user can tell apart.
     if (m_sincePump.isValid() && m_sincePump.nsecsElapsed() < PumpInterval)
         return;
-    // The layout is timed alone: the event run may hold a modal box for as long as it stays up.
-    if (m_form.rows()->flushIfDue()) {
-        QElapsedTimer timer;
-        timer.start();
-        m_form.List1->doItemsLayout();
-        m_form.rows()->setLayoutCost(timer.nsecsElapsed());
-    }
+    m_form.rows()->flushIfDue();
     QCoreApplication::processEvents();
     m_sincePump.start();
 }

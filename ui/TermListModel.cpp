@@ -3,8 +3,9 @@
 #include "dictionary/TermStore.h"
 
 namespace {
+// At most one batch of rows for the view in this time: each batch lays the view out again.
 constexpr qint64 BatchInterval = 30'000'000; // ns
-}
+} // namespace
 
 TermListModel::TermListModel(const TermStore& store, QObject* parent)
     : QAbstractListModel(parent), m_store(&store)
@@ -68,11 +69,8 @@ void TermListModel::flush()
     m_sinceFlush.restart();
 }
 
-bool TermListModel::flushIfDue()
+void TermListModel::flushIfDue()
 {
-    if (m_shown == qsizetype(m_rows.size()) ||
-        m_sinceFlush.nsecsElapsed() < std::max(BatchInterval, 4 * m_layoutCost))
-        return false;
-    flush();
-    return true;
+    if (m_sinceFlush.nsecsElapsed() >= BatchInterval)
+        flush();
 }

@@ -26,10 +26,8 @@ public:
     void showAll(qsizetype count); // rows 0 .. count - 1, in store order
     void append(qsizetype storeIndex) { m_rows.push_back(qint32(storeIndex)); }
     void flush();
-    // Hands the waiting rows to the view when the last batch is long enough ago; true when it did.
-    bool flushIfDue();
-    void setLayoutCost(qint64 nanoseconds) { m_layoutCost = nanoseconds; }
-    qint64 layoutCost() const { return m_layoutCost; }
+    // Hands the waiting rows to the view when the last batch is long enough ago.
+    void flushIfDue();
 
 private:
     const TermStore* m_store;
@@ -38,5 +36,4 @@ private:
     std::vector<qint32> m_rows;
     qsizetype m_shown = 0; // the rows of m_rows the view has been told of
     QElapsedTimer m_sinceFlush;
-    qint64 m_layoutCost = 0;
 };

@@ -48,7 +48,6 @@ private slots:
     void focusAloneSelectsNothing();
     void selectedRowStays_data();
     void selectedRowStays();
-    void layoutCostLeavesOutModalBoxes();
     void keystrokeInsideAPassLeavesOnlyItsRows();
     void aNewStoreIsLookedUpAfresh();
     void keysMoveAndScrollTheList_data();
@@ -339,21 +338,6 @@ void TestMainWindow::selectedRowStays()
     clickRow(2);
     QTest::keyClicks(m_form->txtSearch, "r"); // a filter pass leaves no row selected
     QCOMPARE(selected(), -1);
-}
-
-void TestMainWindow::layoutCostLeavesOutModalBoxes()
-{
-    m_form->rows()->clear();
-    for (qsizetype i = 0; i < m_store.size(); ++i)
-        m_form->rows()->append(i);
-    QTest::qWait(40); // the batch is due
-    Fixture::onNextModal([](QWidget* box) { QTimer::singleShot(300, box, &QWidget::close); });
-    QTimer::singleShot(0, m_form,
-                       [this] { MainWindowPort(*m_form).showInformation("up a while"); });
-    MainWindowPort(*m_form).pumpEvents();
-    QCOMPARE(m_form->rows()->rowCount(), int(m_store.size()));
-    QVERIFY2(m_form->rows()->layoutCost() < 150'000'000,
-             qPrintable(QString::number(m_form->rows()->layoutCost())));
 }
 
 void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
