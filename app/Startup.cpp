@@ -2,14 +2,12 @@
 
 #include "app/Form3.h"
 #include "app/Forms.h"
-#include "dictionary/Module1.h"
+#include "dictionary/DictionaryLoader.h"
 #include "ui/Form1.h"
-#include "ui/TermListModel.h"
 
 #include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>
-#include <QTimer>
 
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
@@ -18,31 +16,29 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     Form1* main = forms.form1();
     main->hide();
 
-    m_dataPath = programFolder + QStringLiteral("/data.dat");
+    const QString DataPath = programFolder + QStringLiteral("/data.dat");
     // A folder, a device or a pipe of that name is no dictionary file.
-    if (!QFileInfo(m_dataPath).isFile()) {
+    if (!QFileInfo(DataPath).isFile()) {
         fail(forms, NotFound, Reinstall);
         return false;
     }
-    Module1::LoadOutcome loaded = Module1::LoadDictionary(m_dataPath);
+    // The file is open only while it is read.
+    DictionaryLoader::Result loaded = DictionaryLoader::loadFile(DataPath);
     if (!loaded.ok()) {
         fail(forms, Unreadable, loaded.error);
         return false;
     }
-    if (loaded.EntryCount == 0) {
+    if (loaded.store.size() == 0) {
         fail(forms, NoTerms, Reinstall);
         return false;
     }
 
-    m_store = std::move(loaded.Store);
+    m_store = std::move(loaded.store);
     forms.setStore(m_store);
-    main->rows()->showAll(loaded.EntryCount);
-    main->List1->setCurrentIndex(main->rows()->index(0));
+    main->listEveryTerm();
     forms.unloadForm3();
     main->show();
     main->List1->setFocus();
-    // Once the window is up and before anyone types, what the first filter pass needs.
-    QTimer::singleShot(0, main, [main] { main->lookup().prepareFilter(); });
     return true;
 }
 

@@ -21,12 +21,8 @@ public:
     // ended instead.
     bool Form_Load(Forms& forms, const QString& programFolder);
 
-    // The dictionary's full path, formed once by Form_Load.
-    const QString& DataPath() const { return m_dataPath; }
-
 private:
     static void fail(Forms& forms, const QString& line1, const QString& line2);
 
-    QString m_dataPath;
     TermStore m_store;
 };

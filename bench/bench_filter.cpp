@@ -71,8 +71,7 @@ int main(int argc, char** argv)
     NoMoves moves;
     Form1 form(moves);
     form.setStore(store);
-    form.rows()->showAll(store.size());
-    form.List1->setCurrentIndex(form.rows()->index(0));
+    form.listEveryTerm();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -68,6 +68,13 @@ void Form1::setStore(const TermStore& store)
     m_lookup.setStore(store);
 }
 
+void Form1::listEveryTerm()
+{
+    m_rows->showEveryTerm();
+    List1->setCurrentIndex(m_rows->index(0));
+    QTimer::singleShot(0, this, [this] { m_lookup.prepareFilter(); });
+}
+
 void Form1::createLabels()
 {
     Labels::create(this, "Label4",

@@ -39,6 +39,9 @@ public:
     // The window lists no terms until it is given the loaded store.
     explicit Form1(WindowMoves& moves);
     void setStore(const TermStore& store);
+    // Every stored term in the list, in store order, with the first row current; what the first
+    // filter pass needs is built once the window is up, before anyone types.
+    void listEveryTerm();
 
     QListView* List1;
     QLineEdit* txtSearch;

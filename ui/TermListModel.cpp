@@ -48,12 +48,12 @@ void TermListModel::clear()
     m_sinceFlush.restart();
 }
 
-void TermListModel::showAll(qsizetype count)
+void TermListModel::showEveryTerm()
 {
     beginResetModel();
     m_rows.clear();
     m_shown = 0;
-    m_inStoreOrder = count;
+    m_inStoreOrder = m_store->size();
     endResetModel();
 }
 

@@ -23,7 +23,7 @@ public:
     void setStore(const TermStore& store);
     QString rowText(int row) const;
     void clear();
-    void showAll(qsizetype count); // rows 0 .. count - 1, in store order
+    void showEveryTerm(); // in store order
     void append(qsizetype storeIndex) { m_rows.push_back(qint32(storeIndex)); }
     void flush();
     // Hands the waiting rows to the view when the last batch is long enough ago.

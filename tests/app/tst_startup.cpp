@@ -106,7 +106,6 @@ void TestStartup::opensMainWindowWithEveryTerm()
     Form1* main = m_forms->form1();
     QVERIFY(main->isVisible());
     QVERIFY(!m_forms->splashLoaded());
-    QCOMPARE(m_startup->DataPath(), m_dir->path() + "/data.dat");
 
     QStringList rows;
     for (int r = 0; r < main->rows()->rowCount(); ++r)

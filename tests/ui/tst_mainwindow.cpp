@@ -91,8 +91,7 @@ void TestMainWindow::init()
     new QAbstractItemModelTester(m_form->rows(),
                                  QAbstractItemModelTester::FailureReportingMode::QtTest, m_form);
     m_form->setStore(m_store);
-    m_form->rows()->showAll(m_store.size());
-    m_form->List1->setCurrentIndex(m_form->rows()->index(0));
+    m_form->listEveryTerm();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
@@ -396,8 +395,7 @@ void TestMainWindow::keysMoveAndScrollTheList()
     const QByteArray bytes = "##" + Fixture::numberedLines("term", 1000);
     const TermStore store = DictionaryLoader::parse(bytes).store;
     m_form->setStore(store);
-    m_form->rows()->showAll(store.size());
-    m_form->List1->setCurrentIndex(m_form->rows()->index(0));
+    m_form->listEveryTerm();
     for (const int key : keys)
         QTest::keyClick(m_form->List1, Qt::Key(key), modifiers);
     QCOMPARE(m_form->List1->currentIndex().row(), row);
