@@ -2,7 +2,7 @@
 
 #include "app/Form3.h"
 #include "app/Forms.h"
-#include "dictionary/DictionaryLoader.h"
+#include "dictionary/Module1.h"
 #include "ui/Form1.h"
 
 #include <QFileInfo>
@@ -22,8 +22,7 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
         fail(forms, NotFound, Reinstall);
         return false;
     }
-    // The file is open only while it is read.
-    DictionaryLoader::Result loaded = DictionaryLoader::loadFile(DataPath);
+    DictionaryLoader::Result loaded = Module1::LoadDictionary(DataPath);
     if (!loaded.ok()) {
         fail(forms, Unreadable, loaded.error);
         return false;

@@ -1,7 +1,7 @@
 // Loader speed and memory. Usage: bench_load generate <entries> <file> | bench_load load <file>
 // <name>
 #include "BenchDictionary.h"
-#include "dictionary/DictionaryLoader.h"
+#include "dictionary/Module1.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const DictionaryLoader::Result outcome = DictionaryLoader::loadFile(args[1]);
+        const DictionaryLoader::Result outcome = Module1::LoadDictionary(args[1]);
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!outcome.ok()) {
             std::fprintf(stderr, "%s\n", qPrintable(outcome.error));

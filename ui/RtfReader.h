@@ -4,9 +4,9 @@
 
 class QTextDocument;
 
-// Reads the small part of Rich Text Format that the program's panel starts with: groups, control
-// words with parameters, the font table, font sizes, bold and italic, paragraphs, tabs, \'hh and
-// \u escapes. Other control words and destinations are skipped; no input makes it fail.
+// Reads what the panel's first document uses of Rich Text Format: the first font of the font
+// table, the font size (\fs), paragraphs (\par) and their text. Every other control word and
+// symbol is passed over; no input makes it fail.
 class RtfReader
 {
 public:
