@@ -29,12 +29,9 @@ AccessibleLabelButton::AccessibleLabelButton(LabelButton* button)
 
 QString AccessibleLabelButton::text(QAccessible::Text t) const
 {
-    const auto* button = static_cast<const LabelButton*>(widget());
     if (t == QAccessible::Name)
-        return button->text();
-    if (t == QAccessible::Description)
-        return button->toolTip();
-    return QAccessibleWidget::text(t);
+        return static_cast<const LabelButton*>(widget())->text();
+    return QAccessibleWidget::text(t); // the description is the tooltip
 }
 
 QStringList AccessibleLabelButton::actionNames() const
@@ -50,7 +47,7 @@ void AccessibleLabelButton::doAction(const QString& actionName)
     // Clicked from the event loop, so the tool has its answer before any box the click opens.
     QTimer::singleShot(0, button, [button] {
         if (reachable(button))
-            button->press();
+            button->click();
     });
 }
 

@@ -151,11 +151,11 @@ void Form1::createButtons()
                  QStringLiteral("Copy the definition to the clipboard"), QRect(280, 444, 113, 17),
                  QRect(280, 440, 113, 25));
     buttons->CommandButton(Go)->setKeyBinding(QKeySequence(Qt::Key_Return)); // in the search box
-    buttons->CommandButton(About)->setShortcut(QKeySequence(Qt::Key_F1));
-    buttons->CommandButton(Exit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    buttons->CommandButton(About)->setWindowShortcut(QKeySequence(Qt::Key_F1));
+    buttons->CommandButton(Exit)->setWindowShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Ctrl+C stays the copy of a selection in the search box or the panel.
     buttons->CommandButton(CopyDefinition)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        ->setWindowShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(buttons, &LabelButtonArray::clicked, this, &Form1::CommandButton_Click);
 }
 

@@ -33,7 +33,7 @@ Form2::Form2(WindowMoves& moves)
     buttons = new LabelButtonArray(this);
     buttons->add(GoBack, QStringLiteral("Go Back"), QString(), QRect(240, 444, 193, 17),
                  QRect(240, 440, 193, 25));
-    buttons->CommandButton(GoBack)->setShortcut(QKeySequence(Qt::Key_Escape));
+    buttons->CommandButton(GoBack)->setWindowShortcut(QKeySequence(Qt::Key_Escape));
     connect(buttons, &LabelButtonArray::clicked, this, &Form2::CommandButton_Click);
     centreOnScreen();
 }

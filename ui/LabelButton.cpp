@@ -1,26 +1,24 @@
 #include "ui/LabelButton.h"
 
-#include "ui/AccessibleLabelButton.h"
 #include "ui/Labels.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 
-LabelButton::LabelButton(int index, const QString& caption, QWidget* parent)
-    : QWidget(parent), m_index(index), m_caption(caption),
-      m_color(palette().color(QPalette::HighlightedText))
+LabelButton::LabelButton(const QString& caption, QWidget* parent)
+    : QAbstractButton(parent), m_color(palette().color(QPalette::HighlightedText))
 {
+    setText(caption);
     setFont(Labels::arial(9.75, true));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground);
-    AccessibleLabelButton::install();
 }
 
-void LabelButton::setShortcut(const QKeySequence& key)
+void LabelButton::setWindowShortcut(const QKeySequence& key)
 {
-    auto* shortcut = new QShortcut(key, this, this, &LabelButton::press, Qt::WindowShortcut);
+    auto* shortcut = new QShortcut(key, this, this, &QAbstractButton::click, Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
     m_keyBinding = key;
 }
@@ -37,25 +35,21 @@ void LabelButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(m_color);
-    painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, m_caption);
+    painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text());
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
-    emit mouseDown(m_index);
+    emit mouseDown();
+    QAbstractButton::mousePressEvent(event);
+    event->accept(); // a press of any button: its release must come back here
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && m_leftPressed &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = false;
-    emit mouseUp(m_index);
-    if (click)
-        emit clicked(m_index);
+    emit mouseUp();
+    QAbstractButton::mouseReleaseEvent(event); // clicks where the left button is let go inside
+    event->accept();
 }
 
 void LabelButton::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/LabelButtonArray.h"
 
+#include "ui/AccessibleLabelButton.h"
 #include "ui/LabelButton.h"
 #include "ui/ShapeWidget.h"
 
@@ -11,7 +12,12 @@ const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
 } // namespace
 
-LabelButtonArray::LabelButtonArray(QWidget* window) : QObject(window), m_window(window) {}
+LabelButtonArray::LabelButtonArray(QWidget* window) : QObject(window), m_window(window)
+{
+    // Before the first button exists: assistive technology may ask for its interface as soon as
+    // it is made, and would be handed Qt's own for a QAbstractButton.
+    AccessibleLabelButton::install();
+}
 
 void LabelButtonArray::add(int index, const QString& caption, const QString& tooltip,
                            const QRect& captionBox, const QRect& shapeBox)
@@ -22,7 +28,7 @@ void LabelButtonArray::add(int index, const QString& caption, const QString& too
     shape->setGeometry(shapeBox);
     shape->setFillColor(Grey);
 
-    auto* button = new LabelButton(index, caption, m_window);
+    auto* button = new LabelButton(caption, m_window);
     button->setObjectName(QStringLiteral("CommandButton(%1)").arg(index));
     button->setGeometry(captionBox);
     button->setToolTip(tooltip);
@@ -35,9 +41,10 @@ void LabelButtonArray::add(int index, const QString& caption, const QString& too
     m_captions[index] = button;
     m_shapes[index] = shape;
 
-    connect(button, &LabelButton::mouseDown, this, &LabelButtonArray::CommandButton_MouseDown);
-    connect(button, &LabelButton::mouseUp, this, &LabelButtonArray::CommandButton_MouseUp);
-    connect(button, &LabelButton::clicked, this, &LabelButtonArray::clicked);
+    connect(button, &LabelButton::mouseDown, this,
+            [this, index] { CommandButton_MouseDown(index); });
+    connect(button, &LabelButton::mouseUp, this, [this, index] { CommandButton_MouseUp(index); });
+    connect(button, &QAbstractButton::clicked, this, [this, index] { emit clicked(index); });
 }
 
 void LabelButtonArray::CommandButton_MouseDown(int index)
