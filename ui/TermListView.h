@@ -10,6 +10,9 @@
 // Its rows all have one height, so where a row lies is worked out from its number: the view keeps
 // nothing per row and lays nothing out when rows come or go, which keeps a list of a million
 // terms as quick to fill and as small as one of a thousand. It scrolls by whole rows.
+//
+// It stays a QListView, though it lays nothing out as one: assistive technology knows a list and
+// its rows only through Qt's interface for QListView; a QAbstractItemView is a mere filler to it.
 class TermListView : public QListView
 {
     Q_OBJECT
