@@ -72,7 +72,18 @@ void Form1::listEveryTerm()
 {
     m_rows->showEveryTerm();
     List1->setCurrentIndex(m_rows->index(0));
-    QTimer::singleShot(0, this, [this] { m_lookup.prepareFilter(); });
+    m_filterPreparedAfterPaint = true;
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    PictureWindow::paintEvent(event);
+    // Built once the window is on the screen, so that a large dictionary's table does not hold
+    // back its first picture; still before anyone types.
+    if (m_filterPreparedAfterPaint) {
+        m_filterPreparedAfterPaint = false;
+        QTimer::singleShot(0, this, [this] { m_lookup.prepareFilter(); });
+    }
 }
 
 void Form1::createLabels()

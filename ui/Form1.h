@@ -40,7 +40,7 @@ public:
     explicit Form1(WindowMoves& moves);
     void setStore(const TermStore& store);
     // Every stored term in the list, in store order, with the first row current; what the first
-    // filter pass needs is built once the window is up, before anyone types.
+    // filter pass needs is built once the window is painted, before anyone types.
     void listEveryTerm();
 
     QListView* List1;
@@ -56,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createLabels();
@@ -68,4 +69,5 @@ private:
     TermListModel* m_rows;
     MainWindowPort m_port{*this};
     MainLookup m_lookup;
+    bool m_filterPreparedAfterPaint = false;
 };
