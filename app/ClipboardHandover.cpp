@@ -13,14 +13,15 @@ void ClipboardHandover::beforeEnd()
     if (!clipboard || !clipboard->ownsClipboard())
         return;
     const QString text = clipboard->text();
-    // In a Wayland session the Wayland side keeps it, also for a program that runs on XWayland,
-    // whose bridge keeps nothing.
-    if (WaylandClipboardKeeper::keep(text))
+    // A program on X keeps its copy on X, also under XWayland: there the owner changes inside the
+    // X server before the program's window goes. A wl-copy started beside it could take the
+    // clipboard just before the bridge sees that window go, and the bridge then clears it.
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        const xcb_setup_t* own = xcb_get_setup(x11->connection());
+        XcbClipboardKeeper::keep({text.toUtf8().toStdString(), text.toLatin1().toStdString()},
+                                 own->resource_id_base, own->resource_id_mask);
         return;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
-        return;
-    const xcb_setup_t* own = xcb_get_setup(x11->connection());
-    XcbClipboardKeeper::keep({text.toUtf8().toStdString(), text.toLatin1().toStdString()},
-                             own->resource_id_base, own->resource_id_mask);
+    }
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        WaylandClipboardKeeper::keep(text);
 }

@@ -9,8 +9,8 @@
 // closed program's text themselves.
 namespace WaylandClipboardKeeper {
 
-// Whether the text was handed over; false outside a Wayland session, where the compositor offers
-// no data-control, where wl-copy is missing, or for a text of 128 KiB or more.
-bool keep(const QString& text);
+// Nothing is handed over where the compositor offers no data-control, where wl-copy is missing,
+// or for a text of 128 KiB or more.
+void keep(const QString& text);
 
 } // namespace WaylandClipboardKeeper

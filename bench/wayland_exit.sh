@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Exit on a Wayland desktop, as a user waits: from Ctrl+Q typed (wtype) to the program's end, after
 # a copy and with nothing copied, in turn, natively and through XWayland; medians of the rounds.
-# The end is the program's own: a kept text is then served by wl-copy.
+# The end is the program's own: a kept text is then served by wl-copy or quillary-clip.
 # Usage: wayland_exit.sh QUILLARY [ROUNDS]
 set -euo pipefail
 program=$1

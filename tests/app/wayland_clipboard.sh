@@ -11,10 +11,11 @@ start_sway_session "$program" || fail "sway did not start"
 copied="Café.A place to sit."
 
 paste() { "${client[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true; }
-# The keeper of the copied text: the process of this session that serves it with wl-copy.
+# The keeper of the copied text, a process of this session: wl-copy for the program on Wayland,
+# its own quillary-clip for the program on X (the compositor's bridge passes the text on).
 keepers() {
     local p
-    for p in $(pgrep -x wl-copy || true); do
+    for p in $(pgrep -x "$1" || true); do
         { tr '\0' '\n' < "/proc/$p/environ"; } 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$runtime" &&
             echo "$p"
     done
@@ -23,8 +24,8 @@ keepers() {
 
 # Copies the second term's entry by keyboard, ends the program with Ctrl+Q, reads the clipboard.
 copy_and_exit() {
-    local mode=$1
-    shift
+    local mode=$1 keeper_name=$2
+    shift 2
     "${client[@]}" "$@" "$work/app/quillary" > "$work/program.log" 2>&1 &
     pid=$!
     for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
@@ -37,7 +38,7 @@ copy_and_exit() {
     for _ in $(seq 30); do text=$(paste); [ "$text" = "$copied" ] && break; sleep 0.1; done
     check "$mode: the copied definition after the program ended" "$text" "$copied"
     local keeper
-    keeper=$(keepers)
+    keeper=$(keepers "$keeper_name")
     [ -n "$keeper" ] || fail "$mode: no process keeps the text"
     [ "$(echo "$keeper" | wc -l)" -eq 1 ] || fail "$mode: more than one process keeps the text"
     check "$mode: what the keeper holds open" \
@@ -50,6 +51,6 @@ copy_and_exit() {
     "${client[@]}" wl-copy --clear
 }
 
-copy_and_exit "native Wayland" QT_QPA_PLATFORM=wayland
-copy_and_exit "XWayland" QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+copy_and_exit "native Wayland" wl-copy QT_QPA_PLATFORM=wayland
+copy_and_exit "XWayland" quillary-clip QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 echo "1 passed, 0 failed"
