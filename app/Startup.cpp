@@ -5,8 +5,8 @@
 #include "dictionary/Module1.h"
 #include "ui/Form1.h"
 
+#include <QAbstractItemView>
 #include <QFileInfo>
-#include <QListView>
 #include <QMessageBox>
 
 bool Startup::Form_Load(Forms& forms, const QString& programFolder)

@@ -10,10 +10,10 @@
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListView>
 #include <QTest>
 #include <algorithm>
 #include <vector>

@@ -10,9 +10,9 @@
 #include "ui/TermListView.h"
 #include "ui/WindowMoves.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QListView>
 #include <QTextEdit>
 #include <QTimer>
 #include <limits>

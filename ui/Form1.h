@@ -6,7 +6,7 @@
 
 class LabelButtonArray;
 class QLineEdit;
-class QListView;
+class QAbstractItemView;
 class QTextEdit;
 class QTimer;
 class TermListModel;
@@ -43,7 +43,7 @@ public:
     // filter pass needs is built once the window is painted, before anyone types.
     void listEveryTerm();
 
-    QListView* List1;
+    QAbstractItemView* List1;
     QLineEdit* txtSearch;
     QTextEdit* Text1;
     QTimer* Timer;

@@ -3,12 +3,12 @@
 #include "ui/Form1.h"
 #include "ui/TermListModel.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QTextEdit>
 

@@ -1,13 +1,15 @@
 #include "ui/TermListView.h"
 
+#include "ui/AccessibleTermList.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
-TermListView::TermListView(QWidget* parent) : QListView(parent)
+TermListView::TermListView(QWidget* parent) : QAbstractItemView(parent)
 {
+    AccessibleTermList::install();
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setUniformItemSizes(true);
 }
 
 QItemSelectionModel::SelectionFlags TermListView::selectionCommand(const QModelIndex& index,
@@ -82,12 +84,6 @@ void TermListView::scrollTo(const QModelIndex& index, ScrollHint hint)
     verticalScrollBar()->setValue(value);
 }
 
-void TermListView::doItemsLayout()
-{
-    // Nothing to lay out: only the scroll range follows the number of rows.
-    QAbstractItemView::doItemsLayout();
-}
-
 void TermListView::updateGeometries()
 {
     verticalScrollBar()->setSingleStep(1);
@@ -95,12 +91,6 @@ void TermListView::updateGeometries()
     verticalScrollBar()->setRange(0, std::max(0, rows() - visibleRows()));
     horizontalScrollBar()->setRange(0, 0);
     QAbstractItemView::updateGeometries();
-}
-
-void TermListView::resizeEvent(QResizeEvent* event)
-{
-    // QListView's own would lay every row out again; only the scroll range changes here.
-    QAbstractItemView::resizeEvent(event);
 }
 
 void TermListView::scrollContentsBy(int, int)
@@ -229,5 +219,5 @@ void TermListView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QListView::keyPressEvent(event);
+    QAbstractItemView::keyPressEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QAccessible>
-#include <QListView>
 
 // The term list: one row at a time selected, and kept selected by every gesture; only the filter
 // pass clears it. In a list with no selected row, the first Down selects the current row rather
@@ -10,10 +10,7 @@
 // Its rows all have one height, so where a row lies is worked out from its number: the view keeps
 // nothing per row and lays nothing out when rows come or go, which keeps a list of a million
 // terms as quick to fill and as small as one of a thousand. It scrolls by whole rows.
-//
-// It stays a QListView, though it lays nothing out as one: assistive technology knows a list and
-// its rows only through Qt's interface for QListView; a QAbstractItemView is a mere filler to it.
-class TermListView : public QListView
+class TermListView : public QAbstractItemView
 {
     Q_OBJECT
 
@@ -23,7 +20,6 @@ public:
     QRect visualRect(const QModelIndex& index) const override;
     QModelIndex indexAt(const QPoint& point) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
-    void doItemsLayout() override;
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -31,11 +27,11 @@ protected:
                           const QItemSelection& deselected) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
     int horizontalOffset() const override { return 0; }
     int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex&) const override { return false; }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -47,8 +43,7 @@ private:
     int rowHeight() const;
     int visibleRows() const;
     QRect rowRect(const QModelIndex& index) const; // in content coordinates
-    // Tells assistive technology of a change to a row; QListView would name the row by its place
-    // in a layout this view does not keep, and so tell nothing.
+    // Tells assistive technology of a change to a row.
     void announce(QAccessible::Event event, const QModelIndex& index);
 
     mutable int m_rowHeight = 0; // measured from the first row, then kept

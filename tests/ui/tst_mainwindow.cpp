@@ -9,10 +9,10 @@
 #include "ui/WindowMoves.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QAccessibleInterface>
+#include <QPointer>
+
+// One row of the term list for assistive technology: a list item named by its term. It stands for
+// a row number, so after a filter pass it names the term that row now shows.
+class AccessibleTermRow : public QAccessibleInterface
+{
+public:
+    AccessibleTermRow(QAbstractItemView* view, int row) : m_view(view), m_row(row) {}
+
+    int row() const { return m_row; }
+    bool isValid() const override { return index().isValid(); }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+
+private:
+    QModelIndex index() const;
+
+    QPointer<QAbstractItemView> m_view;
+    int m_row;
+};
