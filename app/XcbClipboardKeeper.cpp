@@ -282,8 +282,7 @@ void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMa
     // Seen in a task manager as what it is, not as the program still running.
     prctl(PR_SET_NAME, "quillary-clip", 0, 0, 0);
     // Never serve while holding the program's other sockets and files.
-    if (!InheritedDescriptors::closeAllBut(selection.fileDescriptor()))
-        _exit(0);
+    InheritedDescriptors::closeAllBut(selection.fileDescriptor());
     selection.serveUntil(Clock::now() + std::chrono::hours(ServeHours));
     _exit(0);
 }
