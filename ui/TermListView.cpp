@@ -45,16 +45,11 @@ int TermListView::verticalOffset() const
     return verticalScrollBar()->value() * rowHeight();
 }
 
-QRect TermListView::rowRect(const QModelIndex& index) const
+QRect TermListView::visualRect(const QModelIndex& index) const
 {
     if (!index.isValid() || index.model() != model())
         return {};
-    return QRect(0, index.row() * rowHeight(), viewport()->width(), rowHeight());
-}
-
-QRect TermListView::visualRect(const QModelIndex& index) const
-{
-    return rowRect(index).translated(0, -verticalOffset());
+    return QRect(0, index.row() * rowHeight() - verticalOffset(), viewport()->width(), rowHeight());
 }
 
 QModelIndex TermListView::indexAt(const QPoint& point) const

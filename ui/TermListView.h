@@ -42,7 +42,6 @@ private:
     int rows() const;
     int rowHeight() const;
     int visibleRows() const;
-    QRect rowRect(const QModelIndex& index) const; // in content coordinates
     // Tells assistive technology of a change to a row.
     void announce(QAccessible::Event event, const QModelIndex& index);
 
