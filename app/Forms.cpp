@@ -19,7 +19,7 @@ template <typename Form> void unload(QPointer<Form>& form)
 
 } // namespace
 
-Forms::Forms(ProgramEnd end) : m_end(std::move(end)) {}
+Forms::Forms(const TermStore& store, ProgramEnd end) : m_store(store), m_end(std::move(end)) {}
 
 Forms::~Forms()
 {
@@ -31,9 +31,7 @@ Forms::~Forms()
 Form1* Forms::form1()
 {
     if (m_form1.isNull()) {
-        m_form1 = new Form1(*this);
-        if (m_store)
-            m_form1->setStore(*m_store);
+        m_form1 = new Form1(*this, m_store);
         m_form1->centreOnScreen();
     }
     return m_form1;
@@ -51,13 +49,6 @@ Form3* Forms::form3()
     if (m_form3.isNull())
         m_form3 = new Form3;
     return m_form3;
-}
-
-void Forms::setStore(const TermStore& store)
-{
-    m_store = &store;
-    if (!m_form1.isNull())
-        m_form1->setStore(store);
 }
 
 void Forms::unloadForm1()

@@ -15,7 +15,8 @@ class TermStore;
 class Forms : public WindowMoves
 {
 public:
-    explicit Forms(ProgramEnd end);
+    // The main window reads store, whenever it is created.
+    Forms(const TermStore& store, ProgramEnd end);
     ~Forms() override;
 
     Form1* form1();
@@ -32,11 +33,9 @@ public:
     void goBack() override;
     void exitProgram() override;
     void end(int exitCode) { m_end(exitCode); }
-    // The loaded dictionary, for the main window now and whenever it is created again.
-    void setStore(const TermStore& store);
 
 private:
-    const TermStore* m_store = nullptr;
+    const TermStore& m_store;
     ProgramEnd m_end;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;

@@ -33,7 +33,6 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     }
 
     m_store = std::move(loaded.store);
-    forms.setStore(m_store);
     main->listEveryTerm();
     forms.unloadForm3();
     main->show();

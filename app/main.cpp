@@ -8,7 +8,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv); // the program takes no command line; the arguments are Qt's own
     QApplication::setApplicationName(QStringLiteral("Quillary"));
     Startup startup; // keeps the loaded store, so it outlives the windows
-    Forms forms(ProgramEnds::immediate());
+    Forms forms(startup.store(), ProgramEnds::immediate());
     if (!startup.Form_Load(forms, QCoreApplication::applicationDirPath()))
         return 0;
     return QApplication::exec();

@@ -69,8 +69,7 @@ int main(int argc, char** argv)
     }
 
     NoMoves moves;
-    Form1 form(moves);
-    form.setStore(store);
+    Form1 form(moves, store);
     form.listEveryTerm();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

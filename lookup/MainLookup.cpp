@@ -10,13 +10,6 @@ MainLookup::MainLookup(const TermStore& store, LookupWindow& window)
 {
 }
 
-void MainLookup::setStore(const TermStore& store)
-{
-    m_store = &store;
-    m_index.reset();
-    m_prefixes.reset();
-}
-
 const TermIndex& MainLookup::index()
 {
     if (!m_index)

@@ -18,8 +18,6 @@ public:
         QStringLiteral("Please enter some text first !");
 
     MainLookup(const TermStore& store, LookupWindow& window);
-    // Looks up in another store from now on; the tables built for the old one go.
-    void setStore(const TermStore& store);
 
     // Builds what the first filter pass needs, so that the first key typed does not wait for it.
     void prepareFilter() { prefixes(); }

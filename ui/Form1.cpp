@@ -1,6 +1,5 @@
 #include "ui/Form1.h"
 
-#include "dictionary/TermStore.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
 #include "ui/Labels.h"
@@ -24,12 +23,6 @@ const QColor LightGrey(192, 192, 192);
 const QColor PanelGrey(224, 224, 224);
 const QColor DarkRed(128, 0, 0);
 
-const TermStore& noTerms()
-{
-    static const TermStore none;
-    return none;
-}
-
 void setBase(QWidget* widget, const QColor& color)
 {
     QPalette p = widget->palette();
@@ -39,10 +32,10 @@ void setBase(QWidget* widget, const QColor& color)
 
 } // namespace
 
-Form1::Form1(WindowMoves& moves)
+Form1::Form1(WindowMoves& moves, const TermStore& store)
     : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(660, 493), White, nullptr,
                     FixedWindow),
-      m_moves(moves), m_rows(new TermListModel(noTerms(), this)), m_lookup(noTerms(), m_port)
+      m_moves(moves), m_rows(new TermListModel(store, this)), m_lookup(store, m_port)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title);
@@ -60,12 +53,6 @@ Form1::Form1(WindowMoves& moves)
     Timer->setInterval(100);
     connect(Timer, &QTimer::timeout, this, [this] { m_lookup.Timer_Timer(); });
     Timer->start();
-}
-
-void Form1::setStore(const TermStore& store)
-{
-    m_rows->setStore(store);
-    m_lookup.setStore(store);
 }
 
 void Form1::listEveryTerm()

@@ -36,9 +36,8 @@ public:
         CopyDefinition = 3
     };
 
-    // The window lists no terms until it is given the loaded store.
-    explicit Form1(WindowMoves& moves);
-    void setStore(const TermStore& store);
+    // The store may still be empty: the window lists no terms until listEveryTerm.
+    Form1(WindowMoves& moves, const TermStore& store);
     // Every stored term in the list, in store order, with the first row current; what the first
     // filter pass needs is built once the window is painted, before anyone types.
     void listEveryTerm();

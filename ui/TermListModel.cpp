@@ -30,14 +30,6 @@ QString TermListModel::rowText(int row) const
     return m_store->term(row < m_inStoreOrder ? row : m_rows[size_t(row - m_inStoreOrder)]);
 }
 
-void TermListModel::setStore(const TermStore& store)
-{
-    clear(); // no row is left to read from the old store
-    m_store = &store;
-    // Room for a pass that lists every term: the first pass then copies no rows as they grow.
-    m_rows.reserve(size_t(store.size()));
-}
-
 void TermListModel::clear()
 {
     beginResetModel();
@@ -55,6 +47,8 @@ void TermListModel::showEveryTerm()
     m_shown = 0;
     m_inStoreOrder = m_store->size();
     endResetModel();
+    // Room for a pass that lists every term: the first pass then copies no rows as they grow.
+    m_rows.reserve(size_t(m_store->size()));
 }
 
 void TermListModel::flush()

@@ -19,8 +19,6 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // A new store empties the list.
-    void setStore(const TermStore& store);
     QString rowText(int row) const;
     void clear();
     void showEveryTerm(); // in store order

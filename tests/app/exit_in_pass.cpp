@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     file.close();
 
     Startup startup;
-    Forms forms(ProgramEnds::immediate());
+    Forms forms(startup.store(), ProgramEnds::immediate());
     if (!startup.Form_Load(forms, dir.path()))
         return 2;
     Form1* main = forms.form1();

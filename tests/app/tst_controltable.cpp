@@ -1,15 +1,16 @@
 // Every control of the three windows against the windows' control tables: box, text, font,
 // colours and tooltip, one row a control. A value left empty in a row is not checked.
 #include "app/Form3.h"
+#include "dictionary/TermStore.h"
 #include "harness/NoMoves.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/LabelButton.h"
 #include "ui/ShapeWidget.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QSet>
 #include <QTest>
 #include <QTextEdit>
@@ -64,6 +65,7 @@ private:
     QWidget* window(const QString& name) const;
 
     NoMoves m_moves;
+    TermStore m_noTerms;
     std::unique_ptr<Form1> m_main;
     std::unique_ptr<Form2> m_about;
     std::unique_ptr<Form3> m_splash;
@@ -71,7 +73,7 @@ private:
 
 void TestControlTable::initTestCase()
 {
-    m_main = std::make_unique<Form1>(m_moves);
+    m_main = std::make_unique<Form1>(m_moves, m_noTerms);
     m_about = std::make_unique<Form2>(m_moves);
     m_splash = std::make_unique<Form3>();
 }

@@ -83,7 +83,7 @@ void TestStartup::init()
     m_dir = new QTemporaryDir;
     m_ends.clear();
     m_startup = new Startup;
-    m_forms = new Forms([this](int code) { m_ends << code; });
+    m_forms = new Forms(m_startup->store(), [this](int code) { m_ends << code; });
 }
 
 void TestStartup::cleanup()

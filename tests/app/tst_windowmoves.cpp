@@ -55,7 +55,7 @@ void TestWindowMoves::init()
 {
     m_dir = new QTemporaryDir;
     m_startup = new Startup;
-    m_forms = new Forms([](int) { QFAIL("the program must not end here"); });
+    m_forms = new Forms(m_startup->store(), [](int) { QFAIL("the program must not end here"); });
     QVERIFY(Fixture::writeFile(m_dir->filePath("data.dat"), Fixture::SmallDictionary));
     QVERIFY(m_startup->Form_Load(*m_forms, m_dir->path()));
     m_main = m_forms->form1();
