@@ -3,7 +3,7 @@
 #include "dictionary/TermStore.h"
 
 namespace {
-// At most one batch of rows for the view in this time: each batch lays the view out again.
+// At most one batch of rows for the view in this time: each batch updates the view.
 constexpr qint64 BatchInterval = 30'000'000; // ns
 } // namespace
 

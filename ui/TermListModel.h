@@ -8,7 +8,7 @@ class TermStore;
 
 // The term list's rows, each a store index shown as that stored term. Appended rows wait at the
 // end of the list, unseen, and reach the view in batches, so that rebuilding a long list does not
-// lay the view out again at every event run.
+// update the view at every event run.
 class TermListModel : public QAbstractListModel
 {
     Q_OBJECT

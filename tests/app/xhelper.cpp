@@ -2,8 +2,6 @@
 //   xhelper manager       a stand-in clipboard manager: owns CLIPBOARD_MANAGER, answers the first
 //                         SAVE_TARGETS request by fetching the clipboard's UTF8_STRING, prints
 //                         "saved: TEXT" and ends; prints "ready" once it owns the selection
-//   xhelper manager refuse  the same, but refuses SAVE_TARGETS without fetching anything, as
-//                         XWayland's bridge in wlroots compositors does, and prints "refused"
 //   xhelper close WINDOW  asks a window to close, as a window manager's close button does
 #include "harness/XcbClient.h"
 
@@ -56,7 +54,7 @@ int closeWindow(xcb_window_t target)
     return 0;
 }
 
-int standInManager(bool refuse)
+int standInManager()
 {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     window = xcb_generate_id(c);
@@ -75,25 +73,19 @@ int standInManager(bool refuse)
             std::free(request);
             continue;
         }
-        const std::string text = refuse ? std::string()
-                                        : fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"),
-                                                         intern("QUILLARY_SAVED"));
+        const std::string text =
+            fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"), intern("QUILLARY_SAVED"));
         xcb_selection_notify_event_t done{};
         done.response_type = XCB_SELECTION_NOTIFY;
         done.time = request->time;
         done.requestor = request->requestor;
         done.selection = request->selection;
         done.target = request->target;
-        done.property = refuse                          ? xcb_atom_t(XCB_NONE)
-                        : request->property == XCB_NONE ? request->target
-                                                        : request->property;
+        done.property = request->property == XCB_NONE ? request->target : request->property;
         xcb_send_event(c, 0, request->requestor, 0, reinterpret_cast<const char*>(&done));
         XcbClient::roundTrip(c);
         std::free(request);
-        if (refuse)
-            std::printf("refused\n");
-        else
-            std::printf("saved: %s\n", text.c_str());
+        std::printf("saved: %s\n", text.c_str());
         return 0;
     }
     return 1;
@@ -104,10 +96,10 @@ int main(int argc, char** argv)
     c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c))
         return 1;
-    if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "manager") == 0)
-        return standInManager(argc == 3 && std::strcmp(argv[2], "refuse") == 0);
+    if (argc == 2 && std::strcmp(argv[1], "manager") == 0)
+        return standInManager();
     if (argc == 3 && std::strcmp(argv[1], "close") == 0)
         return closeWindow(xcb_window_t(std::strtoul(argv[2], nullptr, 0)));
-    std::fprintf(stderr, "usage: xhelper manager [refuse] | xhelper close WINDOW\n");
+    std::fprintf(stderr, "usage: xhelper manager | xhelper close WINDOW\n");
     return 2;
 }
