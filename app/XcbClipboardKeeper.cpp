@@ -26,6 +26,17 @@ enum class Next
     TimedOut
 };
 
+// The forms of the text a client may ask for, besides TARGETS, as bits.
+enum TextForm : unsigned
+{
+    Timestamp = 1,
+    Utf8 = 2,
+    Latin1 = 4,
+    Text = 8,
+    EveryForm = 15,
+    AnyText = Utf8 | Latin1 | Text
+};
+
 class Selection
 {
 public:
@@ -39,6 +50,9 @@ public:
     bool takeOverFrom(uint32_t ownBase, uint32_t ownMask);
     bool managerPresent() const { return owner(m_manager) != XCB_NONE; }
     void askManagerToSave();
+    // Serves until the manager has the text or refuses it, or until the deadline.
+    Next handOver(Clock::time_point deadline);
+    // Serves until the clipboard is lost or the deadline.
     Next serveUntil(Clock::time_point deadline);
     int fileDescriptor() const { return xcb_get_file_descriptor(m_c); }
     // Lets go of the connection without closing it: xcb_disconnect shuts the socket down, also
@@ -53,6 +67,10 @@ private:
     bool putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property);
     unsigned formOf(xcb_atom_t target) const;
     bool managerSaved(const xcb_selection_notify_event_t& notify) const;
+    bool managerHasText() const { return (m_givenToManager & AnyText) != 0; }
+    // The next event, or nullptr with why there is none (TimedOut or Closed).
+    xcb_generic_event_t* nextEvent(Clock::time_point deadline, Next& none);
+    Next handle(const xcb_generic_event_t& event);
 
     const XcbClipboardKeeper::Text& m_text;
     xcb_connection_t* m_c = nullptr;
@@ -143,17 +161,6 @@ void Selection::askManagerToSave()
     xcb_flush(m_c);
 }
 
-// The forms of the text a client may ask for, besides TARGETS, as bits.
-enum TextForm : unsigned
-{
-    Timestamp = 1,
-    Utf8 = 2,
-    Latin1 = 4,
-    Text = 8,
-    EveryForm = 15,
-    AnyText = Utf8 | Latin1 | Text
-};
-
 bool Selection::putProperty(const xcb_selection_request_event_t& request, xcb_atom_t property)
 {
     if (request.target == m_targets) {
@@ -198,7 +205,7 @@ unsigned Selection::formOf(xcb_atom_t target) const
 // without asking for any form.
 bool Selection::managerSaved(const xcb_selection_notify_event_t& notify) const
 {
-    return notify.property != XCB_NONE && (m_givenToManager & AnyText) != 0;
+    return notify.property != XCB_NONE && managerHasText();
 }
 
 void Selection::answer(const xcb_selection_request_event_t& request)
@@ -221,40 +228,70 @@ void Selection::answer(const xcb_selection_request_event_t& request)
         m_givenToManager |= formOf(request.target);
 }
 
+xcb_generic_event_t* Selection::nextEvent(Clock::time_point deadline, Next& none)
+{
+    for (;;) {
+        if (xcb_generic_event_t* event = xcb_poll_for_event(m_c))
+            return event;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+        none = left.count() > 0 ? Next::Closed : Next::TimedOut;
+        if (left.count() <= 0 || xcb_connection_has_error(m_c))
+            return nullptr;
+        pollfd fd{fileDescriptor(), POLLIN, 0};
+        if (poll(&fd, 1, int(std::min<long long>(left.count(), 60'000))) < 0 && errno != EINTR)
+            return nullptr;
+    }
+}
+
+Next Selection::handle(const xcb_generic_event_t& event)
+{
+    const uint8_t type = event.response_type & 0x7f;
+    if (type == XCB_SELECTION_REQUEST) {
+        answer(reinterpret_cast<const xcb_selection_request_event_t&>(event));
+        // A manager that copies every form it is offered has the text once it has them all.
+        return m_givenToManager == EveryForm ? Next::Saved : Next::KeepServing;
+    }
+    if (type == XCB_SELECTION_CLEAR)
+        return Next::Lost;
+    const auto& notify = reinterpret_cast<const xcb_selection_notify_event_t&>(event);
+    if (type == XCB_SELECTION_NOTIFY && notify.selection == m_manager)
+        return managerSaved(notify) ? Next::Saved : Next::Refused;
+    return Next::KeepServing;
+}
+
 Next Selection::serveUntil(Clock::time_point deadline)
 {
     for (;;) {
-        xcb_generic_event_t* event = xcb_poll_for_event(m_c);
-        if (!event) {
-            if (xcb_connection_has_error(m_c))
-                return Next::Closed;
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (left.count() <= 0)
-                return Next::TimedOut;
-            pollfd fd{fileDescriptor(), POLLIN, 0};
-            if (poll(&fd, 1, int(std::min<long long>(left.count(), 60'000))) < 0 && errno != EINTR)
-                return Next::Closed;
-            continue;
-        }
-        const uint8_t type = event->response_type & 0x7f;
         Next next = Next::KeepServing;
-        if (type == XCB_SELECTION_REQUEST) {
-            answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
-            // A manager that copies the clipboard itself, without answering SAVE_TARGETS, has
-            // the text once it has every form.
-            if (m_givenToManager == EveryForm)
-                next = Next::Saved;
-        } else if (type == XCB_SELECTION_CLEAR)
-            next = Next::Lost;
-        else if (type == XCB_SELECTION_NOTIFY &&
-                 reinterpret_cast<xcb_selection_notify_event_t*>(event)->selection == m_manager)
-            next = managerSaved(*reinterpret_cast<xcb_selection_notify_event_t*>(event))
-                       ? Next::Saved
-                       : Next::Refused;
+        xcb_generic_event_t* event = nextEvent(deadline, next);
+        if (!event)
+            return next;
+        next = handle(*event);
         std::free(event);
         if (next != Next::KeepServing)
             return next;
+    }
+}
+
+// A manager that copies the clipboard itself and never answers SAVE_TARGETS (xfce4-clipman 1.6.6
+// fetches the UTF-8 text alone) has the text once it fetched a text form and then asks for
+// nothing more for a moment; one that fetched no text form by the deadline has not taken it.
+Next Selection::handOver(Clock::time_point deadline)
+{
+    constexpr auto Settle = std::chrono::milliseconds(XcbClipboardKeeper::SettleMilliseconds);
+    Clock::time_point settled = Clock::time_point::max();
+    for (;;) {
+        Next next = Next::KeepServing;
+        xcb_generic_event_t* event = nextEvent(std::min(deadline, settled), next);
+        if (!event)
+            return next == Next::TimedOut && managerHasText() ? Next::Saved : next;
+        const unsigned given = m_givenToManager;
+        next = handle(*event);
+        std::free(event);
+        if (next != Next::KeepServing)
+            return next;
+        if (m_givenToManager != given && managerHasText())
+            settled = Clock::now() + Settle;
     }
 }
 
@@ -268,7 +305,7 @@ void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMa
     if (selection.managerPresent()) {
         selection.askManagerToSave();
         const Next next =
-            selection.serveUntil(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
+            selection.handOver(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
         if (next != Next::Refused && next != Next::TimedOut)
             return;
         // Not taken by the manager: served by our own process, as where there is none.

@@ -22,5 +22,7 @@ public:
     static void keep(const Text& text, uint32_t ownBase, uint32_t ownMask);
 
     static constexpr int HandoverMilliseconds = 200;
+    // How long a manager that fetched a text form may go quiet before it counts as having it.
+    static constexpr int SettleMilliseconds = 3;
     static constexpr int ServeHours = 8;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A copied definition outlives the program: served by the program's own process after Exit and
 # after closing the main window, until another program copies; handed to a clipboard manager when
-# there is one (a stand-in, and Xfce's own); and no process is left behind when nothing was copied.
+# there is one that takes it (stand-ins, and Xfce's own); and no process is left behind when
+# nothing was copied.
 # Usage: clipboard_after_exit.sh QUILLARY XHELPER
 set -euo pipefail
 program=$1
@@ -65,16 +66,30 @@ wait_end
 [ -z "$(servers)" ] || fail "nothing copied, yet a process is left"
 echo "ok - nothing copied: no process left"
 
-"$xhelper" manager > "$work/manager.out" &
-manager=$!
-for _ in $(seq 50); do grep -q ready "$work/manager.out" && break; sleep 0.1; done
-start_and_copy "with a clipboard manager"
-click "$main" 464 452 # Exit
-wait_end
-wait "$manager" || fail "the stand-in manager failed"
-check "the manager received the text" "$(sed -n 's/^saved: //p' "$work/manager.out")" "$copied"
-[ -z "$(servers)" ] || fail "a manager took the text, yet a process is left"
-echo "ok - with a manager: no process left"
+# Stand-in managers, one for each way of meeting the request to save: the copy is the manager's
+# only where it fetched a text form (answering or not); otherwise the program's process serves it.
+for how in save fetch answer silent; do
+    "$xhelper" manager "$how" > "$work/manager.out" &
+    manager=$!
+    for _ in $(seq 50); do grep -q ready "$work/manager.out" && break; sleep 0.1; done
+    start_and_copy "a manager that does '$how'"
+    click "$main" 464 452 # Exit
+    wait_end
+    case $how in
+        save | fetch)
+            check "$how: the manager received the text" \
+                "$(sed -n 's/^saved: //p' "$work/manager.out")" "$copied"
+            [ -z "$(servers)" ] || fail "$how: the manager took the text, yet a process is left"
+            echo "ok - $how: no process left" ;;
+        *)
+            check "$how: the text kept after the program ended" "$(clipboard)" "$copied"
+            another_copies "$how" ;;
+    esac
+    case $how in
+        save | answer) wait "$manager" || fail "$how: the stand-in manager failed" ;;
+        *) kill "$manager" && wait "$manager" 2>/dev/null || true ;;
+    esac
+done
 
 # Xfce's clipboard manager, which copies every form of the clipboard at each change of its owner
 # and never answers SAVE_TARGETS; it gives back all but one of the forms it copied.

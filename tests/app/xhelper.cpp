@@ -1,7 +1,11 @@
 // X requests that the end-to-end tests need and the X tools lack. In an X server, DISPLAY set:
-//   xhelper manager       a stand-in clipboard manager: owns CLIPBOARD_MANAGER, answers the first
-//                         SAVE_TARGETS request by fetching the clipboard's UTF8_STRING, prints
-//                         "saved: TEXT" and ends; prints "ready" once it owns the selection
+//   xhelper manager HOW   a stand-in clipboard manager that owns CLIPBOARD_MANAGER, prints "ready"
+//                         once it does, and meets the first SAVE_TARGETS request as HOW says:
+//                           save    fetches the clipboard's UTF8_STRING, answers, ends
+//                           answer  answers as if saved without fetching anything, ends
+//                           fetch   fetches the UTF8_STRING and never answers (xfce4-clipman 1.6.6)
+//                           silent  neither fetches nor answers
+//                         prints "saved: TEXT" for what it fetched; the last two stay until ended
 //   xhelper close WINDOW  asks a window to close, as a window manager's close button does
 #include "harness/XcbClient.h"
 
@@ -54,7 +58,7 @@ int closeWindow(xcb_window_t target)
     return 0;
 }
 
-int standInManager()
+int standInManager(const std::string& how)
 {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     window = xcb_generate_id(c);
@@ -73,22 +77,28 @@ int standInManager()
             std::free(request);
             continue;
         }
-        const std::string text =
-            fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"), intern("QUILLARY_SAVED"));
-        xcb_selection_notify_event_t done{};
-        done.response_type = XCB_SELECTION_NOTIFY;
-        done.time = request->time;
-        done.requestor = request->requestor;
-        done.selection = request->selection;
-        done.target = request->target;
-        done.property = request->property == XCB_NONE ? request->target : request->property;
-        xcb_send_event(c, 0, request->requestor, 0, reinterpret_cast<const char*>(&done));
-        XcbClient::roundTrip(c);
+        if (how == "save" || how == "fetch") {
+            const std::string text = fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"),
+                                                    intern("QUILLARY_SAVED"));
+            std::printf("saved: %s\n", text.c_str());
+            std::fflush(stdout);
+        }
+        if (how == "save" || how == "answer") {
+            xcb_selection_notify_event_t done{};
+            done.response_type = XCB_SELECTION_NOTIFY;
+            done.time = request->time;
+            done.requestor = request->requestor;
+            done.selection = request->selection;
+            done.target = request->target;
+            done.property = request->property == XCB_NONE ? request->target : request->property;
+            xcb_send_event(c, 0, request->requestor, 0, reinterpret_cast<const char*>(&done));
+            XcbClient::roundTrip(c);
+            std::free(request);
+            return 0;
+        }
         std::free(request);
-        std::printf("saved: %s\n", text.c_str());
-        return 0;
     }
-    return 1;
+    return 0; // the connection closed while waiting
 }
 
 int main(int argc, char** argv)
@@ -96,10 +106,10 @@ int main(int argc, char** argv)
     c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c))
         return 1;
-    if (argc == 2 && std::strcmp(argv[1], "manager") == 0)
-        return standInManager();
+    if (argc == 3 && std::strcmp(argv[1], "manager") == 0)
+        return standInManager(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "close") == 0)
         return closeWindow(xcb_window_t(std::strtoul(argv[2], nullptr, 0)));
-    std::fprintf(stderr, "usage: xhelper manager | xhelper close WINDOW\n");
+    std::fprintf(stderr, "usage: xhelper manager HOW | xhelper close WINDOW\n");
     return 2;
 }

@@ -98,6 +98,8 @@ class TestDictdImport : public QObject
 private slots:
     void headwordsOfEachArticle();
     void linesAndSummary();
+    void greekLetters_data();
+    void greekLetters();
     void roundTripThroughTheLoader_data();
     void roundTripThroughTheLoader();
     void readsGzipFromDisk();
@@ -148,6 +150,38 @@ void TestDictdImport::linesAndSummary()
     QCOMPARE(summary.dottedExact, 3);        // .NET framework, .NET, a.out
     QCOMPARE(summary.dottedRewritten, QStringList{"ASP.NET"});
     QCOMPARE(summary.notWindows1252, QStringList{QString::fromUtf8("Café “q” č")});
+}
+
+void TestDictdImport::greekLetters_data()
+{
+    QTest::addColumn<QString>("greek");
+    QTest::addColumn<QByteArray>("written");
+    const auto row = [](const char* name, const char* greek, const char* written) {
+        QTest::newRow(name) << QString::fromUtf8(greek) << QByteArray(written);
+    };
+    row("first small", "\xce\xb1", "alpha");
+    row("last small", "\xcf\x89", "omega");
+    row("first capital", "\xce\x91", "Alpha");
+    row("last capital", "\xce\xa9", "Omega");
+    row("final sigma", "\xcf\x82", "sigma");
+    row("accented, alone", "\xce\xac", "alpha");
+    row("accented, in words",
+        "\xce\xbb\xcf\x8c\xce\xb3\xce\xbf\xcf\x82 "
+        "\xce\xba\xce\xb1\xce\xbd\xcf\x8e\xce\xbd",
+        "logos kanon");
+    row("two accents", "\xce\x90", "iota");
+}
+
+void TestDictdImport::greekLetters()
+{
+    QFETCH(QString, greek);
+    QFETCH(QByteArray, written);
+    Dictd d;
+    d.add({"word"}, "word\n   Say " + greek.toUtf8() + " here.\n");
+    DataFileWriter::Summary summary;
+    const QByteArray bytes = DataFileWriter::build({parsed(d, "One")}, summary);
+    QVERIFY2(bytes.contains("n.Say " + written + " here.\r\n"), bytes.constData());
+    QCOMPARE(summary.replacedCharacters, 0);
 }
 
 void TestDictdImport::roundTripThroughTheLoader_data()

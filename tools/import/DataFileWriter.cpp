@@ -9,9 +9,21 @@
 
 namespace {
 
+// The plain Greek letter a character is written as: itself, or the letter under its accents
+// (ό, ώ); 0 where it is none.
+char16_t greekLetter(QChar c)
+{
+    QString base(c);
+    while (base.front().decompositionTag() == QChar::Canonical)
+        base = base.front().decomposition();
+    const char16_t u = base.front().unicode();
+    const bool capital = u >= 0x0391 && u <= 0x03A9 && u != 0x03A2;
+    return capital || (u >= 0x03B1 && u <= 0x03C9) ? u : 0;
+}
+
 bool isGreekLetter(QChar c)
 {
-    return c.unicode() >= 0x0391 && c.unicode() <= 0x03C9 && c.unicode() != 0x03A2;
+    return greekLetter(c) != 0;
 }
 
 // A Greek letter by its name where it stands alone (pi, epsilon), spelled in Latin letters inside
@@ -25,7 +37,7 @@ QByteArray greek(QStringView text, qsizetype at)
     static const char* const latin[] = {"a", "b", "g", "d",  "e",  "z",  "e", "th", "i",
                                         "k", "l", "m", "n",  "x",  "o",  "p", "r",  "s",
                                         "s", "t", "y", "ph", "ch", "ps", "o"};
-    const char16_t u = text[at].unicode();
+    const char16_t u = greekLetter(text[at]);
     const bool capital = u < 0x03B1;
     const size_t letter = size_t(u - (capital ? 0x0391 : 0x03B1));
     const bool inWord = (at > 0 && isGreekLetter(text[at - 1])) ||
