@@ -16,7 +16,4 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
-
-    // Makes every label button use this interface; safe to call more than once.
-    static void install();
 };

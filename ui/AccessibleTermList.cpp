@@ -1,18 +1,6 @@
 #include "ui/AccessibleTermList.h"
 
 #include "ui/AccessibleTermRow.h"
-#include "ui/TermListView.h"
-
-namespace {
-
-QAccessibleInterface* termListFactory(const QString& className, QObject* object)
-{
-    auto* view = qobject_cast<TermListView*>(object);
-    return className == QLatin1String("TermListView") && view ? new AccessibleTermList(view)
-                                                              : nullptr;
-}
-
-} // namespace
 
 AccessibleTermList::AccessibleTermList(QAbstractItemView* view)
     : QAccessibleWidget(view, QAccessible::List)
@@ -23,12 +11,6 @@ AccessibleTermList::~AccessibleTermList()
 {
     for (const QAccessible::Id id : std::as_const(m_rows))
         QAccessible::deleteAccessibleInterface(id);
-}
-
-void AccessibleTermList::install()
-{
-    QAccessible::removeFactory(termListFactory);
-    QAccessible::installFactory(termListFactory);
 }
 
 QAbstractItemView* AccessibleTermList::view() const
@@ -63,3 +45,34 @@ QAccessibleInterface* AccessibleTermList::childAt(int x, int y) const
     const QModelIndex index = view()->indexAt(view()->viewport()->mapFromGlobal(QPoint(x, y)));
     return index.isValid() ? child(index.row()) : nullptr;
 }
+
+#ifdef QUILLARY_ACCESSIBLE_SELECTION
+void* AccessibleTermList::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::SelectionInterface
+               ? static_cast<QAccessibleSelectionInterface*>(this)
+               : QAccessibleWidget::interface_cast(type);
+}
+
+int AccessibleTermList::selectedItemCount() const
+{
+    return int(view()->selectionModel()->selectedIndexes().size());
+}
+
+QList<QAccessibleInterface*> AccessibleTermList::selectedItems() const
+{
+    QList<QAccessibleInterface*> rows;
+    for (const QModelIndex& index : view()->selectionModel()->selectedIndexes())
+        rows << child(index.row());
+    return rows;
+}
+
+bool AccessibleTermList::select(QAccessibleInterface* row)
+{
+    const int index = indexOfChild(row);
+    if (index < 0 || !row->actionInterface())
+        return false;
+    row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    return view()->selectionModel()->isSelected(view()->model()->index(index, 0));
+}
+#endif

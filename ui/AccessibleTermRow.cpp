@@ -1,5 +1,7 @@
 #include "ui/AccessibleTermRow.h"
 
+#include "ui/Accessibility.h"
+
 QModelIndex AccessibleTermRow::index() const
 {
     return m_view && m_view->model() ? m_view->model()->index(m_row, 0) : QModelIndex();
@@ -33,4 +35,18 @@ QAccessible::State AccessibleTermRow::state() const
         state.offscreen = !m_view->viewport()->rect().intersects(m_view->visualRect(row));
     }
     return state;
+}
+
+void* AccessibleTermRow::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+}
+
+// Selects the row as a click does; a selected row stays selected, as the list never leaves
+// itself without one.
+void AccessibleTermRow::doAction(const QString& action)
+{
+    if (action == toggleAction() && isValid() && Accessibility::reachable(m_view))
+        m_view->setCurrentIndex(index());
 }

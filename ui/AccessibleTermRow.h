@@ -4,9 +4,10 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
-// One row of the term list for assistive technology: a list item named by its term. It stands for
-// a row number, so after a filter pass it names the term that row now shows.
-class AccessibleTermRow : public QAccessibleInterface
+// One row of the term list for assistive technology: a list item named by its term, which a tool
+// can select as Qt's own list rows are (their "Toggle" action). It stands for a row number, so
+// after a filter pass it names the term that row now shows.
+class AccessibleTermRow : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
     AccessibleTermRow(QAbstractItemView* view, int row) : m_view(view), m_row(row) {}
@@ -24,6 +25,11 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override { return {toggleAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override;
 
 private:
     QModelIndex index() const;

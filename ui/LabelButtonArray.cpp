@@ -1,6 +1,6 @@
 #include "ui/LabelButtonArray.h"
 
-#include "ui/AccessibleLabelButton.h"
+#include "ui/Accessibility.h"
 #include "ui/LabelButton.h"
 #include "ui/ShapeWidget.h"
 
@@ -14,9 +14,7 @@ const QColor Black(0, 0, 0);
 
 LabelButtonArray::LabelButtonArray(QWidget* window) : QObject(window), m_window(window)
 {
-    // Before the first button exists: assistive technology may ask for its interface as soon as
-    // it is made, and would be handed Qt's own for a QAbstractButton.
-    AccessibleLabelButton::install();
+    Accessibility::install(); // else a tool would be handed Qt's own for a QAbstractButton
 }
 
 void LabelButtonArray::add(int index, const QString& caption, const QString& tooltip,

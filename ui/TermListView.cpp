@@ -1,5 +1,6 @@
 #include "ui/TermListView.h"
 
+#include "ui/Accessibility.h"
 #include "ui/AccessibleTermList.h"
 
 #include <QKeyEvent>
@@ -8,7 +9,7 @@
 
 TermListView::TermListView(QWidget* parent) : QAbstractItemView(parent)
 {
-    AccessibleTermList::install();
+    Accessibility::install();
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
@@ -182,6 +183,32 @@ void TermListView::announce(QAccessible::Event type, const QModelIndex& index)
     QAccessibleEvent event(this, type);
     event.setChild(index.row()); // the list's accessible children are its rows
     QAccessible::updateAccessibility(&event);
+}
+
+// A row's interface stands for a row number: where the list now shows another term there, a tool
+// that holds the interface is told its new name.
+void TermListView::announceNames(int first, int last)
+{
+    if (!QAccessible::isActive())
+        return;
+    const auto* list =
+        dynamic_cast<AccessibleTermList*>(QAccessible::queryAccessibleInterface(this));
+    for (const int row : list ? list->rowsMade() : QList<int>()) {
+        if (row >= first && row <= last)
+            announce(QAccessible::NameChanged, model()->index(row, 0, rootIndex()));
+    }
+}
+
+void TermListView::reset()
+{
+    QAbstractItemView::reset();
+    announceNames(0, rows() - 1);
+}
+
+void TermListView::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    QAbstractItemView::rowsInserted(parent, start, end);
+    announceNames(start, end);
 }
 
 void TermListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)

@@ -17,11 +17,14 @@ class TermListView : public QAbstractItemView
 public:
     explicit TermListView(QWidget* parent = nullptr);
 
+    void reset() override;
+
     QRect visualRect(const QModelIndex& index) const override;
     QModelIndex indexAt(const QPoint& point) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
@@ -44,6 +47,7 @@ private:
     int visibleRows() const;
     // Tells assistive technology of a change to a row.
     void announce(QAccessible::Event event, const QModelIndex& index);
+    void announceNames(int first, int last);
 
     mutable int m_rowHeight = 0; // measured from the first row, then kept
 };

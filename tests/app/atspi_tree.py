@@ -1,6 +1,6 @@
 # Reads Quillary's accessibility tree over AT-SPI as a screen reader would, prints one line per
-# named control ("ROLE|NAME|ACTIONS|KEY BINDINGS"), prints what it hears when a row is clicked,
-# then presses About through its action and prints the windows that show afterwards.
+# named control ("ROLE|NAME|ACTIONS|KEY BINDINGS"), then what a tool meets of the term rows (their
+# states, places, names and selection) and of the buttons' press actions, one line each.
 # Usage: /usr/bin/python3 atspi_tree.py MAIN-WINDOW (with Quillary running, its X window id)
 import subprocess
 import sys
@@ -74,20 +74,79 @@ def titles():
     return ", ".join(title.strip() for _, title, _ in windows() if title)
 
 
-# The second row clicked: tools that follow the selection, not only the focus, hear the row chosen
-# and the one let go.
-heard = []
-pyatspi.Registry.registerEventListener(
-    lambda event: heard.append(f"{event.source.name}={event.detail1}"),
-    "object:state-changed:selected")
-subprocess.run(["xdotool", "mousemove", "--window", sys.argv[1], "60", "151", "click", "1"],
-               check=True)
-context = GLib.MainContext.default()
-deadline = time.monotonic() + 3
-while len(heard) < 2 and time.monotonic() < deadline:
-    context.iteration(False)
-    time.sleep(0.01)
-print("selection heard: " + " ".join(heard))
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def listen(event_name, action, enough):
+    """Does ACTION, then collects "SOURCE NAME=DETAIL" of each EVENT_NAME until ENOUGH of them
+    or three seconds have passed."""
+    heard = []
+    listener = lambda event: heard.append(f"{event.source.name}={event.detail1}")
+    pyatspi.Registry.registerEventListener(listener, event_name)
+    action()
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + 3
+    while len(heard) < enough and time.monotonic() < deadline:
+        context.iteration(False)
+        time.sleep(0.01)
+    pyatspi.Registry.deregisterEventListener(listener, event_name)
+    return heard
+
+
+terms = named("list", "Terms")
+search = named("text", "Text to search")
+panel = named("text", "Definition")
+first, last = terms.getChildAtIndex(0), terms.getChildAtIndex(terms.childCount - 1)
+same = terms.getChildAtIndex(0).path == first.path
+print(f"a row asked for twice: {'one object' if same else 'two objects'}")
+print(f"showing: first row {has(first, pyatspi.STATE_SHOWING)}, "
+      f"last row {has(last, pyatspi.STATE_SHOWING)}")
+
+# The second row clicked where the tool says it lies: tools that follow the selection, not only
+# the focus, hear the row chosen and the one let go.
+ram = terms.getChildAtIndex(1)
+x, y, width, height = ram.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+click = ["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"]
+selected = listen("object:state-changed:selected", lambda: subprocess.run(click, check=True), 2)
+print("selection heard: " + " ".join(selected))
+print(f"the clicked row focused: {has(ram, pyatspi.STATE_FOCUSED)}")
+search.queryComponent().grabFocus()
+wait_for(lambda: has(search, pyatspi.STATE_FOCUSED))
+print(f"the row focused while the search box has the focus: {has(ram, pyatspi.STATE_FOCUSED)}")
+
+# After a pass, back in the list: its first row is current but chosen by nothing.
+search.queryEditableText().setTextContents("r")
+wait_for(lambda: terms.childCount == 2)
+terms.queryComponent().grabFocus()
+wait_for(lambda: has(terms.getChildAtIndex(0), pyatspi.STATE_FOCUSED))
+print(f"after a pass, back in the list, the first row: "
+      f"focused {has(terms.getChildAtIndex(0), pyatspi.STATE_FOCUSED)}, "
+      f"selected {has(terms.getChildAtIndex(0), pyatspi.STATE_SELECTED)}")
+
+# A row the tool holds shows another term after a pass: its new name is announced.
+names = listen("object:property-change:accessible-name",
+               lambda: search.queryEditableText().setTextContents("ra"), 1)
+print("names heard: " + " ".join(name.split("=")[0] for name in names))
+
+# A row chosen through its action, and through the list's selection where Qt offers it.
+row = terms.getChildAtIndex(0)
+actions = row.queryAction()
+print("row actions: " + ",".join(actions.getName(i) for i in range(actions.nActions)))
+actions.doAction(0)
+wait_for(lambda: panel.queryText().getText(0, -1).startswith("RAM"))
+print(f"chosen through its action: {has(row, pyatspi.STATE_SELECTED)}, "
+      f"panel {panel.queryText().getText(0, -1)}")
+try:
+    selection = terms.querySelection()
+    search.queryEditableText().setTextContents("r")
+    wait_for(lambda: terms.childCount == 2)
+    selection.selectChild(0)
+    wait_for(lambda: panel.queryText().getText(0, -1).startswith("ROUTER"))
+    print(f"chosen through the list's selection: {selection.isChildSelected(0)}, "
+          f"panel {panel.queryText().getText(0, -1)}")
+except NotImplementedError:
+    print("chosen through the list's selection: no selection interface")
 
 # GO on a term the dictionary lacks: the action answers before the box it opens is closed, and a
 # second press behind that box opens nothing.
