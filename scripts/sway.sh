@@ -54,7 +54,7 @@ sys.exit(0 if node and (node.get("name") or "").startswith(sys.argv[1]) else 1)'
 }
 
 # A session for a script: a temporary folder `work`, sway in it, and the program in work/app beside
-# a two-entry dictionary; an EXIT trap ends the program (`pid`, if set), sway and the folder.
+# a small dictionary; an EXIT trap ends the program (`pid`, if set), sway and the folder.
 start_sway_session() {
     work=$(mktemp -d)
     pid=""
@@ -62,7 +62,7 @@ start_sway_session() {
     start_sway_server "$work" || return 1
     mkdir "$work/app"
     cp "$1" "$work/app/quillary"
-    printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n' \
+    printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n-oid.Like a caf\xe9.\r\n' \
         > "$work/app/data.dat"
 }
 

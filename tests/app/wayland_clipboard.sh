@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # A copied definition outlives the program on a Wayland desktop: a real compositor (sway, headless)
 # runs the program natively and through XWayland; wtype types Tab, a term, Return, Ctrl+Shift+C
-# and Ctrl+Q; wl-paste reads the clipboard from the Wayland side after the program has ended.
+# and Ctrl+Q; wl-paste reads the clipboard from the Wayland side after the program has ended. A
+# definition may begin with a dash; what another program copied since is left alone.
 # Usage: wayland_clipboard.sh QUILLARY
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb_lib.sh"
 source "$(dirname "$0")/../../scripts/sway.sh"
 start_sway_session "$program" || fail "sway did not start"
-copied="Café.A place to sit."
 
 paste() { "${client[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true; }
 # The keeper of the copied text, a process of this session: wl-copy for the program on Wayland,
@@ -22,15 +22,17 @@ keepers() {
     return 0
 }
 
-# Copies the second term's entry by keyboard, ends the program with Ctrl+Q, reads the clipboard.
+# Looks up TERM (wtype KEYS) by keyboard, copies its entry COPIED, ends the program with Ctrl+Q and
+# reads the clipboard.
 copy_and_exit() {
-    local mode=$1 keeper_name=$2
-    shift 2
+    local mode=$1 keeper_name=$2 copied=$3 term=$4
+    shift 4
     "${client[@]}" "$@" "$work/app/quillary" > "$work/program.log" 2>&1 &
     pid=$!
     for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
     sway_focused "Quillary " || fail "$mode: the main window did not get the focus"
-    "${client[@]}" wtype -k Tab -s 200 'Café' -s 200 -k Return -s 300 \
+    # shellcheck disable=SC2086 # the term's keys are words
+    "${client[@]}" wtype -k Tab -s 200 $term -s 200 -k Return -s 300 \
         -M ctrl -M shift c -m shift -m ctrl -s 500 -M ctrl q -m ctrl
     wait_end
     [ "$status" -eq 0 ] || fail "$mode: the program ended with status $status"
@@ -51,6 +53,21 @@ copy_and_exit() {
     "${client[@]}" wl-copy --clear
 }
 
-copy_and_exit "native Wayland" wl-copy QT_QPA_PLATFORM=wayland
-copy_and_exit "XWayland" quillary-clip QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+# Another program copies an image while the program runs: Exit leaves it on the clipboard.
+another_copied_before_exit() {
+    "${client[@]}" QT_QPA_PLATFORM=wayland "$work/app/quillary" > "$work/program.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
+    printf '\x89PNG\r\n' | "${client[@]}" wl-copy --type image/png
+    "${client[@]}" wtype -M ctrl q -m ctrl
+    wait_end
+    check "an image copied by another program, after Exit" \
+        "$("${client[@]}" timeout 5 wl-paste --list-types 2>/dev/null || true)" "image/png"
+    "${client[@]}" wl-copy --clear
+}
+
+copy_and_exit "native Wayland" wl-copy "-oid.Like a café." "-k minus oid" QT_QPA_PLATFORM=wayland
+copy_and_exit "XWayland" quillary-clip "Café.A place to sit." "Café" \
+    QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+another_copied_before_exit
 echo "1 passed, 0 failed"
