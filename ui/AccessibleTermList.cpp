@@ -75,4 +75,19 @@ bool AccessibleTermList::select(QAccessibleInterface* row)
     row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     return view()->selectionModel()->isSelected(view()->model()->index(index, 0));
 }
+
+bool AccessibleTermList::unselect(QAccessibleInterface*)
+{
+    return false;
+}
+
+bool AccessibleTermList::selectAll()
+{
+    return false;
+}
+
+bool AccessibleTermList::clear()
+{
+    return false;
+}
 #endif

@@ -8,15 +8,16 @@ class QAbstractItemView;
 // The selection interface, as Qt's own lists offer it from Qt 6.5 on.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
 #define QUILLARY_ACCESSIBLE_SELECTION
+using TermListSelection = QAccessibleSelectionInterface;
+#else
+struct TermListSelection
+{
+};
 #endif
 
 // What assistive technology sees of the term list: a list whose children are its rows, each made
 // when a tool first asks for it, so that a million terms cost nothing until then.
-class AccessibleTermList : public QAccessibleWidget
-#ifdef QUILLARY_ACCESSIBLE_SELECTION
-    ,
-                           public QAccessibleSelectionInterface
-#endif
+class AccessibleTermList : public QAccessibleWidget, public TermListSelection
 {
 public:
     explicit AccessibleTermList(QAbstractItemView* view);
@@ -27,31 +28,19 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
 
+    // The rows whose interfaces a tool has been handed.
+    QList<int> rowsMade() const { return m_rows.keys(); }
+
 #ifdef QUILLARY_ACCESSIBLE_SELECTION
     void* interface_cast(QAccessible::InterfaceType type) override;
     int selectedItemCount() const override;
     QList<QAccessibleInterface*> selectedItems() const override;
     bool select(QAccessibleInterface* row) override;
     // The list keeps one row selected: nothing unselects it.
-    bool unselect(QAccessibleInterface*) override
-    {
-        return false;
-    }
-    bool selectAll() override
-    {
-        return false;
-    }
-    bool clear() override
-    {
-        return false;
-    }
+    bool unselect(QAccessibleInterface*) override;
+    bool selectAll() override;
+    bool clear() override;
 #endif
-
-    // The rows whose interfaces a tool has been handed.
-    QList<int> rowsMade() const
-    {
-        return m_rows.keys();
-    }
 
 private:
     QAbstractItemView* view() const;

@@ -20,6 +20,11 @@ def find_app():
     sys.exit("Quillary is not on the accessibility bus")
 
 
+def role(node):
+    """The role as one name on every AT-SPI: 2.56 calls a push button "button"."""
+    return "push button" if node.getRole() == pyatspi.ROLE_PUSH_BUTTON else node.getRoleName()
+
+
 def walk(node, found):
     if node is None:
         return
@@ -30,7 +35,7 @@ def walk(node, found):
     except NotImplementedError:
         names, keys = [], []
     if node.name:
-        found.append((node.getRoleName(), node.name, ",".join(names), ",".join(keys), node))
+        found.append((role(node), node.name, ",".join(names), ",".join(keys), node))
     for child in node:
         walk(child, found)
 
@@ -38,12 +43,12 @@ def walk(node, found):
 app = find_app()
 found = []
 walk(app, found)
-for role, name, actions, keys, _ in found:
-    print(f"{role}|{name}|{actions}|{keys}")
+for kind, name, actions, keys, _ in found:
+    print(f"{kind}|{name}|{actions}|{keys}")
 
 
-def named(role, name):
-    return [n for r, nm, _, _, n in found if r == role and nm == name][0]
+def named(kind, name):
+    return [n for r, nm, _, _, n in found if r == kind and nm == name][0]
 
 
 def wait_for(condition):
@@ -60,14 +65,14 @@ def windows():
     for window in find_app():
         try:
             if window is not None:
-                shown.append((window.getRoleName(), window.name or "", window))
+                shown.append((role(window), window.name or "", window))
         except GLib.Error:
             pass
     return shown
 
 
 def boxes():
-    return [w for role, _, w in windows() if role in ("alert", "dialog")]
+    return [w for kind, _, w in windows() if kind in ("alert", "dialog")]
 
 
 def titles():
@@ -162,8 +167,8 @@ print(f"boxes after a second GO: {len(boxes())}")
 for box in boxes():
     found_in_box = []
     walk(box, found_in_box)
-    for role, name, _, _, node in found_in_box:
-        if role == "push button":
+    for kind, name, _, _, node in found_in_box:
+        if kind == "push button":
             node.queryAction().doAction(0)
 wait_for(lambda: not boxes())
 

@@ -23,26 +23,56 @@ log="$work/orca.log"
 script -qfec "orca --replace --debug-file=/dev/stdout -d speech" /dev/null >"$log" 2>&1 &
 orca=$!
 trap 'kill "$orca" 2>/dev/null || true; stop_xvfb' EXIT
-for _ in $(seq 100); do grep -q "ORCA: Starting registry" "$log" 2>/dev/null && break; sleep 0.1; done
+# Orca is ready once the accessibility registry lists its listeners for what the first step
+# needs: a window activated and a control focused.
+a11y=$(dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress |
+    sed -n 's/.*string "\(.*\)"/\1/p')
+listening() {
+    local events
+    events=$(dbus-send --bus="$a11y" --print-reply --dest=org.a11y.atspi.Registry \
+        /org/a11y/atspi/registry org.a11y.atspi.Registry.GetRegisteredEvents 2>/dev/null) || return 1
+    grep -q '"Window:Activate:"' <<<"$events" && grep -q '"Object:StateChanged:Focused"' <<<"$events"
+}
+for _ in $(seq 300); do listening && break; sleep 0.1; done
+listening || fail "Orca did not start listening: $(tail -n 3 "$log")"
 
-spoken() { grep -c "SPEECH OUTPUT: '$1" "$log" || true; }
-# Does what is given, then waits up to five seconds for Orca to say TEXT once more than before.
-says() {
-    local what=$1 text=$2 before
-    shift 2
-    before=$(spoken "$text")
-    "$@"
+# What Orca said after line N of its log: its words in lower case, without punctuation, one line,
+# so that a text is found however a release splits or punctuates it.
+said_since() {
+    tail -n +"$(($1 + 1))" "$log" | sed -n -E "s/.*SPEECH OUTPUT: ('([^']*)'|\"([^\"]*)\").*/\2\3/p" |
+        tr '[:upper:]' '[:lower:]' | tr -d '.,:;!?' | tr -s ' \n' '  '
+}
+# Marks where in Orca's log the next step begins.
+mark() { from=$(grep -c '' "$log" || true); }
+# Waits up to five seconds for Orca to have said TEXT since the mark.
+heard() {
+    local what=$1 text=$2 words
+    words=$(tr '[:upper:]' '[:lower:]' <<<"$text" | tr -d '.,:;!?' | tr -s ' ')
     for _ in $(seq 50); do
-        [ "$(spoken "$text")" -gt "$before" ] && { echo "ok - $what: Orca says '$text'"; return 0; }
+        grep -qF -- "$words" <<<"$(said_since "$from")" &&
+            { echo "ok - $what: Orca says '$text'"; return 0; }
         sleep 0.1
     done
-    fail "$what: Orca did not say '$text'; it said: $(grep -o "SPEECH OUTPUT: .*" "$log" | tail -n 5)"
+    fail "$what: Orca did not say '$text'; it said: $(said_since "$from")"
 }
+# Does what is given, then waits for Orca to say TEXT.
+says() {
+    local what=$1 text=$2
+    shift 2
+    mark
+    "$@"
+    heard "$what" "$text"
+}
+# Focuses the window whose title matches, once it is shown.
+focus() { xdotool windowfocus --sync "$(wait_visible "$1")"; }
 
+# From before the start: Orca may speak the window as soon as it shows.
+mark
 "$work/app/quillary" &
 pid=$!
 main=$(wait_visible "$main_title") || fail "the main window did not appear"
-says "the list at start" "List with 3 items." xdotool windowfocus --sync "$main"
+xdotool windowfocus --sync "$main"
+heard "the list at start" "Terms List with 3 items."
 says "Down" "alpha." xdotool key Down
 says "Down again" "router." xdotool key Down
 says "Home" "zebra." xdotool key Home
@@ -53,10 +83,9 @@ says "Tab into the search box" "Text to search" xdotool key Tab
 xdotool type a
 says "back to the list after a pass" "List with 1 item." xdotool key shift+Tab
 says "the first Down after the pass" "alpha." xdotool key Down
-says "F1 opens About" "About Quillary" \
-    bash -c 'xdotool key F1 && sleep 0.2 && xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^About Quillary" | head -n 1)"'
-says "Escape goes back" "Quillary " \
-    bash -c 'xdotool key Escape && sleep 0.2 && xdotool windowfocus --sync "$0"' "$main"
+key_then_focus() { xdotool key "$1" && focus "$2"; }
+says "F1 opens About" "About Quillary" key_then_focus F1 "$about_title"
+says "Escape goes back" "Quillary" key_then_focus Escape "$main_title"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""

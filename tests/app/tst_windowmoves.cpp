@@ -1,6 +1,7 @@
 #include "app/Forms.h"
 #include "app/Startup.h"
 #include "tests/support/Fixture.h"
+#include "tests/support/Waiting.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/LabelButton.h"
@@ -73,7 +74,7 @@ void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
 {
     QTest::keyClicks(m_main->txtSearch, "ha");
     m_main->List1->setCurrentIndex(m_main->rows()->index(1));
-    QTRY_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("hard disk.A storage device."));
+    WAIT_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("hard disk.A storage device."));
 
     clickAbout();
     QVERIFY(!m_main->isVisible());
@@ -150,7 +151,7 @@ void TestWindowMoves::followerRunsWhileMainIsHidden()
 {
     clickAbout();
     m_main->List1->setCurrentIndex(m_main->rows()->index(2));
-    QTRY_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("RAM.Random Access Memory."));
+    WAIT_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("RAM.Random Access Memory."));
     QVERIFY(!m_main->isVisible());
 }
 
@@ -169,7 +170,7 @@ void TestWindowMoves::pressActionsMoveBetweenWindows()
         a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
     press(m_main->buttons->CommandButton(Form1::About));
-    QTRY_VERIFY(m_forms->aboutLoaded()); // the click runs from the event loop
+    WAIT_VERIFY(m_forms->aboutLoaded()); // the click runs from the event loop
     Form2* about = m_forms->form2();
     QVERIFY(about->isVisible());
     QVERIFY(!m_main->isVisible());
@@ -177,7 +178,7 @@ void TestWindowMoves::pressActionsMoveBetweenWindows()
                  ->text(QAccessible::Name),
              QStringLiteral("Go Back"));
     press(about->buttons->CommandButton(Form2::GoBack));
-    QTRY_VERIFY(m_main->isVisible());
+    WAIT_VERIFY(m_main->isVisible());
     QVERIFY(!m_forms->aboutLoaded());
 }
 

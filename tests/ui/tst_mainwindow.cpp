@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryLoader.h"
 #include "harness/NoMoves.h"
 #include "tests/support/Fixture.h"
+#include "tests/support/Waiting.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -64,7 +65,7 @@ private:
     void waitTicks(int ticks)
     {
         QSignalSpy spy(m_form->Timer, &QTimer::timeout);
-        QTRY_VERIFY(spy.count() >= ticks);
+        WAIT_VERIFY(spy.count() >= ticks);
     }
     void addGoWays();
     void runGo(int key);
@@ -123,10 +124,10 @@ void TestMainWindow::selectingARowShowsItsEntry()
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
 
     clickRow(1); // "router" equals "ROUTER" ignoring case: the first one wins
-    QTRY_COMPARE(m_form->Text1->toPlainText(),
+    WAIT_COMPARE(m_form->Text1->toPlainText(),
                  QStringLiteral("ROUTER n.A device that forwards packets."));
     clickRow(6);
-    QTRY_COMPARE(m_form->Text1->toPlainText(), QString::fromUtf8("Café.A place."));
+    WAIT_COMPARE(m_form->Text1->toPlainText(), QString::fromUtf8("Café.A place."));
     QCOMPARE(m_form->lookup().LastListIndex, 6);
 }
 
@@ -223,7 +224,7 @@ void TestMainWindow::copyDefinition()
 
     clickRow(0);
     clickRow(1);
-    QTRY_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
+    WAIT_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
     click(3);
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
@@ -266,14 +267,14 @@ void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 
     clickRow(0); // row 0 is shown now, as the pass reset the follower
-    QTRY_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
+    WAIT_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
 }
 
 void TestMainWindow::trailingSpaceStillRebuilds()
 {
     QTest::keyClicks(m_form->txtSearch, "r");
     clickRow(1);
-    QTRY_COMPARE(m_form->lookup().LastListIndex, 1);
+    WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
     QTest::keyClick(m_form->txtSearch, Qt::Key_Space);
     QCOMPARE(rows(), (QStringList{"ROUTER", "router", "RAM"}));
     QCOMPARE(m_form->List1->currentIndex().row(), -1);
@@ -301,11 +302,11 @@ void TestMainWindow::focusAloneSelectsNothing()
 
     // The first Down selects the first row, and the entry follows.
     QTest::keyClick(m_form->List1, Qt::Key_Down, modifiers);
-    QTRY_COMPARE(m_form->lookup().LastListIndex, 0);
+    WAIT_COMPARE(m_form->lookup().LastListIndex, 0);
     QCOMPARE(m_form->Text1->toPlainText(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
     QTest::keyClick(m_form->List1, Qt::Key_Down, modifiers);
-    QTRY_COMPARE(m_form->lookup().LastListIndex, 1);
+    WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
 }
 
 void TestMainWindow::selectedRowStays_data()
@@ -498,7 +499,7 @@ void TestMainWindow::secondPressWaitsBehindTheFirstsBox()
     closer.start();
     actions->doAction(QAccessibleActionInterface::pressAction());
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(boxes > 0 && !QApplication::activeModalWidget());
+    WAIT_VERIFY(boxes > 0 && !QApplication::activeModalWidget());
     QCOMPARE(boxes, 1);
 }
 
