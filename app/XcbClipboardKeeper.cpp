@@ -58,6 +58,9 @@ public:
     // Lets go of the connection without closing it: xcb_disconnect shuts the socket down, also
     // for the forked process that serves on it.
     void leaveToChild() { m_c = nullptr; }
+    // Waits until the server has read every request (the last answer to a manager among them):
+    // a connection that ends with events unread is reset, and what it sent last may be lost.
+    void finish() { std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr)); }
 
 private:
     xcb_atom_t intern(const char* name) const;
@@ -273,26 +276,13 @@ Next Selection::serveUntil(Clock::time_point deadline)
     }
 }
 
-// A manager that copies the clipboard itself and never answers SAVE_TARGETS (xfce4-clipman 1.6.6
-// fetches the UTF-8 text alone) has the text once it fetched a text form and then asks for
-// nothing more for a moment; one that fetched no text form by the deadline has not taken it.
+// A manager that fetched a text form and stays silent (xfce4-clipman 1.6.6 fetches the UTF-8
+// text alone, and 1.6.2 fetches every form, neither answering) has the text by the deadline; one
+// that fetched none has not taken it.
 Next Selection::handOver(Clock::time_point deadline)
 {
-    constexpr auto Settle = std::chrono::milliseconds(XcbClipboardKeeper::SettleMilliseconds);
-    Clock::time_point settled = Clock::time_point::max();
-    for (;;) {
-        Next next = Next::KeepServing;
-        xcb_generic_event_t* event = nextEvent(std::min(deadline, settled), next);
-        if (!event)
-            return next == Next::TimedOut && managerHasText() ? Next::Saved : next;
-        const unsigned given = m_givenToManager;
-        next = handle(*event);
-        std::free(event);
-        if (next != Next::KeepServing)
-            return next;
-        if (m_givenToManager != given && managerHasText())
-            settled = Clock::now() + Settle;
-    }
+    const Next next = serveUntil(deadline);
+    return next == Next::TimedOut && managerHasText() ? Next::Saved : next;
 }
 
 } // namespace
@@ -302,14 +292,8 @@ void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMa
     Selection selection(text);
     if (!selection.takeOverFrom(ownBase, ownMask))
         return;
-    if (selection.managerPresent()) {
-        selection.askManagerToSave();
-        const Next next =
-            selection.handOver(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
-        if (next != Next::Refused && next != Next::TimedOut)
-            return;
-        // Not taken by the manager: served by our own process, as where there is none.
-    }
+    // The program ends at once; its own process meets the clipboard manager, however long that
+    // takes, and ends as soon as the manager has the text.
     const pid_t pid = fork();
     if (pid > 0)
         selection.leaveToChild();
@@ -320,6 +304,13 @@ void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMa
     prctl(PR_SET_NAME, "quillary-clip", 0, 0, 0);
     // Never serve while holding the program's other sockets and files.
     InheritedDescriptors::closeAllBut(selection.fileDescriptor());
-    selection.serveUntil(Clock::now() + std::chrono::hours(ServeHours));
+    Next next = Next::Refused;
+    if (selection.managerPresent()) {
+        selection.askManagerToSave();
+        next = selection.handOver(Clock::now() + std::chrono::milliseconds(HandoverMilliseconds));
+    }
+    if (next == Next::Refused || next == Next::TimedOut)
+        selection.serveUntil(Clock::now() + std::chrono::hours(ServeHours));
+    selection.finish();
     _exit(0);
 }

@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
-// Keeps a text on the X clipboard after this process has ended: the clipboard manager gets it
-// when there is one, otherwise a forked process of our own serves it until another program takes
-// the clipboard. It uses only libc and xcb, on a connection of its own, so that the forked
-// process touches nothing that another thread of this one may hold.
+// Keeps a text on the X clipboard after this process has ended: a forked process of our own takes
+// the clipboard, hands the text to the clipboard manager when there is one that takes it, and
+// otherwise serves it until another program takes the clipboard. The forked process uses only
+// libc (glibc keeps malloc usable in a child of a threaded process) and xcb on a connection of
+// its own, which no other thread of this one uses: it touches no lock another thread may hold.
 class XcbClipboardKeeper
 {
 public:
@@ -18,11 +19,9 @@ public:
 
     // The clipboard's present owner must be a window of the client whose resource ids are
     // base | (id & mask), that is the program's own toolkit connection; else nothing is done.
-    // Returns when the process may end.
+    // Returns at once: the process may end.
     static void keep(const Text& text, uint32_t ownBase, uint32_t ownMask);
 
     static constexpr int HandoverMilliseconds = 200;
-    // How long a manager that fetched a text form may go quiet before it counts as having it.
-    static constexpr int SettleMilliseconds = 3;
     static constexpr int ServeHours = 8;
 };

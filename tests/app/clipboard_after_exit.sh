@@ -77,11 +77,19 @@ for how in save fetch answer silent; do
     wait_end
     case $how in
         save | fetch)
+            # The program may end as soon as the manager has its text, before it says so.
+            for _ in $(seq 50); do grep -q '^saved: ' "$work/manager.out" && break; sleep 0.1; done
             check "$how: the manager received the text" \
                 "$(sed -n 's/^saved: //p' "$work/manager.out")" "$copied"
+            # The program's process ends once the manager has the text: at its answer, or, for a
+            # manager that never answers, after the time it is given.
+            for _ in $(seq 20); do [ -z "$(servers)" ] && break; sleep 0.1; done
             [ -z "$(servers)" ] || fail "$how: the manager took the text, yet a process is left"
             echo "ok - $how: no process left" ;;
         *)
+            # Past the time the manager is given: the program's process still serves the text.
+            for _ in $(seq 50); do grep -q '^asked' "$work/manager.out" && break; sleep 0.1; done
+            sleep 0.5
             check "$how: the text kept after the program ended" "$(clipboard)" "$copied"
             another_copies "$how" ;;
     esac
@@ -91,8 +99,9 @@ for how in save fetch answer silent; do
     esac
 done
 
-# Xfce's clipboard manager, which copies every form of the clipboard at each change of its owner
-# and never answers SAVE_TARGETS; it gives back all but one of the forms it copied.
+# Xfce's clipboard manager, which copies the clipboard at each change of its owner (1.6.2 every
+# form, 1.6.6 the UTF-8 text) and never answers SAVE_TARGETS; it takes the clipboard back once the
+# keeper's window is gone.
 dbus-run-session -- sh -c 'echo $$ > "$1"; exec xfce4-clipman' sh "$work/clipman.pid" \
     >/dev/null 2>&1 &
 for _ in $(seq 100); do
@@ -107,6 +116,7 @@ for _ in $(seq 30); do [ "$(clipboard)" = "$copied" ] && break; sleep 0.1; done
 check "xfce4-clipman: the text kept" "$(clipboard)" "$copied"
 check "xfce4-clipman: STRING in Latin-1" \
     "$(xclip -o -selection clipboard -t STRING | iconv -f latin1 -t utf-8)" "$copied"
+for _ in $(seq 20); do [ -z "$(servers)" ] && break; sleep 0.1; done
 [ -z "$(servers)" ] || fail "xfce4-clipman took the text, yet a process is left"
 echo "ok - with xfce4-clipman: no process left"
 kill "$(cat "$work/clipman.pid")" 2>/dev/null || true

@@ -1,6 +1,7 @@
 // X requests that the end-to-end tests need and the X tools lack. In an X server, DISPLAY set:
 //   xhelper manager HOW   a stand-in clipboard manager that owns CLIPBOARD_MANAGER, prints "ready"
-//                         once it does, and meets the first SAVE_TARGETS request as HOW says:
+//                         once it does and "asked" at the first SAVE_TARGETS request, which it
+//                         meets as HOW says:
 //                           save    fetches the clipboard's UTF8_STRING, answers, ends
 //                           answer  answers as if saved without fetching anything, ends
 //                           fetch   fetches the UTF8_STRING and never answers (xfce4-clipman 1.6.6)
@@ -77,6 +78,8 @@ int standInManager(const std::string& how)
             std::free(request);
             continue;
         }
+        std::printf("asked\n");
+        std::fflush(stdout);
         if (how == "save" || how == "fetch") {
             const std::string text = fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"),
                                                     intern("QUILLARY_SAVED"));
