@@ -19,8 +19,15 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
     variant:boolean:true >/dev/null
 log="$work/orca.log"
-# Orca buffers its debug file unless it is a terminal: it writes to one that script(1) copies.
-script -qfec "orca --replace --debug-file=/dev/stdout -d speech" /dev/null >"$log" 2>&1 &
+# Orca buffers its debug file, so it is opened line-buffered. (Through a terminal, a write that
+# blocks under load let Orca 48 drop the event it was logging.)
+/usr/bin/python3 -c '
+import builtins, runpy, sys
+log, real_open = sys.argv[1], builtins.open
+builtins.open = lambda f, *a, **k: real_open(f, "w", 1) if f == log else real_open(f, *a, **k)
+sys.argv = ["orca"] + sys.argv[2:]
+runpy.run_path("/usr/bin/orca", run_name="__main__")' "$log" --replace --debug-file="$log" -d speech \
+    >"$work/orca.out" 2>&1 &
 orca=$!
 trap 'kill "$orca" 2>/dev/null || true; stop_xvfb' EXIT
 # Orca is ready once the accessibility registry lists its listeners for what the first step
