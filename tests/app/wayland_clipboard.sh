@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# A copied definition outlives the program on a Wayland desktop: a real compositor (sway, headless)
-# runs the program natively and through XWayland; wtype types Tab, a term, Return, Ctrl+Shift+C
-# and Ctrl+Q; wl-paste reads the clipboard from the Wayland side after the program has ended. A
-# definition may begin with a dash; what another program copied since is left alone.
+# A copied definition outlives the program on a Wayland desktop: real compositors, headless, run
+# the program natively and through XWayland: sway, where wtype types Tab, a term, Return,
+# Ctrl+Shift+C and Ctrl+Q, and KWin, which lets no test type, where the same is done through the
+# controls' AT-SPI actions. wl-paste reads the clipboard from the Wayland side after the program
+# has ended. A definition may begin with a dash; what another program copied since is left alone.
 # Usage: wayland_clipboard.sh QUILLARY
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb_lib.sh"
 source "$(dirname "$0")/../../scripts/sway.sh"
+source "$(dirname "$0")/../../scripts/kwin.sh"
 start_sway_session "$program" || fail "sway did not start"
 
 paste() { "${client[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true; }
@@ -22,18 +24,23 @@ keepers() {
     return 0
 }
 
-# Looks up TERM (wtype KEYS) by keyboard, copies its entry COPIED, ends the program with Ctrl+Q and
-# reads the clipboard.
+# Looks up TERM, copies its entry COPIED and ends the program, by keyboard (KEYS, with wtype) or
+# through AT-SPI as `drive` says; then reads the clipboard.
 copy_and_exit() {
-    local mode=$1 keeper_name=$2 copied=$3 term=$4
-    shift 4
+    local mode=$1 keeper_name=$2 copied=$3 term=$4 keys=$5
+    shift 5
     "${client[@]}" "$@" "$work/app/quillary" > "$work/program.log" 2>&1 &
     pid=$!
-    for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
-    sway_focused "Quillary " || fail "$mode: the main window did not get the focus"
-    # shellcheck disable=SC2086 # the term's keys are words
-    "${client[@]}" wtype -k Tab -s 200 $term -s 200 -k Return -s 300 \
-        -M ctrl -M shift c -m shift -m ctrl -s 500 -M ctrl q -m ctrl
+    if [ "$drive" = atspi ]; then
+        "${client[@]}" /usr/bin/python3 "$(dirname "$0")/atspi_copy.py" "$term" ||
+            fail "$mode: the controls could not be used"
+    else
+        for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
+        sway_focused "Quillary " || fail "$mode: the main window did not get the focus"
+        # shellcheck disable=SC2086 # the term's keys are words
+        "${client[@]}" wtype -k Tab -s 200 $keys -s 200 -k Return -s 300 \
+            -M ctrl -M shift c -m shift -m ctrl -s 500 -M ctrl q -m ctrl
+    fi
     wait_end
     [ "$status" -eq 0 ] || fail "$mode: the program ended with status $status"
     local text=""
@@ -45,11 +52,24 @@ copy_and_exit() {
     [ "$(echo "$keeper" | wc -l)" -eq 1 ] || fail "$mode: more than one process keeps the text"
     check "$mode: what the keeper holds open" \
         "$(ls -l "/proc/$keeper/fd" | grep -c -v -e '/dev/null' -e 'socket:' -e '^total')" "0"
-    # Another program copies: the keeper ends.
-    "${client[@]}" wl-copy 'other text'
+    # Another program copies: the keeper ends. KWin passes a copy between Wayland and X only while
+    # an X window has the focus, so there the other program, and the paste, are X ones.
+    local other="" pasted
+    if [ "$other_copier" = x ] && [ "$keeper_name" = quillary-clip ]; then
+        printf 'other text' | "${client[@]}" DISPLAY="$xdisplay" xclip -quiet -selection clipboard &
+        other=$!
+    else
+        "${client[@]}" wl-copy 'other text'
+    fi
     for _ in $(seq 30); do [ -d "/proc/$keeper" ] || break; sleep 0.1; done
     [ -d "/proc/$keeper" ] && fail "$mode: the keeper did not end when another program copied"
-    check "$mode: the other program's text" "$(paste)" "other text"
+    if [ -n "$other" ]; then
+        pasted=$("${client[@]}" DISPLAY="$xdisplay" xclip -o -selection clipboard)
+        kill "$other"
+    else
+        pasted=$(paste)
+    fi
+    check "$mode: the other program's text" "$pasted" "other text"
     "${client[@]}" wl-copy --clear
 }
 
@@ -66,8 +86,21 @@ another_copied_before_exit() {
     "${client[@]}" wl-copy --clear
 }
 
-copy_and_exit "native Wayland" wl-copy "-oid.Like a café." "-k minus oid" QT_QPA_PLATFORM=wayland
-copy_and_exit "XWayland" quillary-clip "Café.A place to sit." "Café" \
+drive=keys other_copier=wayland
+copy_and_exit "sway, native Wayland" wl-copy "-oid.Like a café." -oid "-k minus oid" \
+    QT_QPA_PLATFORM=wayland
+copy_and_exit "sway, XWayland" quillary-clip "Café.A place to sit." Café Café \
     QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 another_copied_before_exit
+
+stop_sway_server
+trap 'stop_kwin_server; end_sway_session' EXIT
+start_kwin_server "$work" || fail "kwin did not start"
+"${client[@]}" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null
+drive=atspi other_copier=x
+copy_and_exit "kwin, native Wayland" wl-copy "-oid.Like a café." -oid "" QT_QPA_PLATFORM=wayland
+copy_and_exit "kwin, XWayland" quillary-clip "Café.A place to sit." Café "" \
+    QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 echo "1 passed, 0 failed"
