@@ -1,6 +1,8 @@
 # Looks up a term, copies its definition and ends Quillary through its controls' AT-SPI actions,
-# as a tool would where the compositor lets no test type.
-# Usage: /usr/bin/python3 atspi_copy.py TERM (with Quillary running on the session's bus)
+# as a tool would where the compositor lets no test type. With --lookup-only it stops once the
+# entry shows in the active main window, for keys to copy it (a Wayland compositor may take a
+# copy only from the window that has the keyboard).
+# Usage: /usr/bin/python3 atspi_copy.py [--lookup-only] TERM (with Quillary on the session's bus)
 import sys
 import time
 
@@ -30,14 +32,26 @@ def press(name):
     found[(pyatspi.ROLE_PUSH_BUTTON, name)].queryAction().doAction(0)
 
 
+def wait_for(condition):
+    for _ in range(100):
+        if condition():
+            return True
+        time.sleep(0.1)
+    return False
+
+
+lookup_only = sys.argv[1] == "--lookup-only"
+term = sys.argv[-1]
 found = controls()
 panel = found[(pyatspi.ROLE_TEXT, "Definition")].queryText()
-found[(pyatspi.ROLE_TEXT, "Text to search")].queryEditableText().setTextContents(sys.argv[1])
+found[(pyatspi.ROLE_TEXT, "Text to search")].queryEditableText().setTextContents(term)
 press("GO")
-for _ in range(50):
-    if panel.getText(0, -1).startswith(sys.argv[1]):
-        break
-    time.sleep(0.1)
+if not wait_for(lambda: panel.getText(0, -1).startswith(term)):
+    sys.exit("GO did not show the entry")
+if lookup_only:
+    window = [node for (role, _), node in found.items() if role == pyatspi.ROLE_FILLER][0]
+    sys.exit(0 if wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE)) else
+             "the main window did not become active")
 # Each press runs from the program's event loop in turn: the copy before the end.
 press("Copy Definition")
 press("Exit")

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # A copied definition outlives the program on a Wayland desktop: real compositors, headless, run
 # the program natively and through XWayland: sway, where wtype types Tab, a term, Return,
-# Ctrl+Shift+C and Ctrl+Q, and KWin, which lets no test type, where the same is done through the
-# controls' AT-SPI actions. wl-paste reads the clipboard from the Wayland side after the program
-# has ended. A definition may begin with a dash; what another program copied since is left alone.
+# Ctrl+Shift+C and Ctrl+Q; KWin, which lets no test type, where the same is done through the
+# controls' AT-SPI actions; mutter, where the term is looked up through AT-SPI and the copy and
+# the end are typed through its remote-desktop interface (mutter takes a copy only from the window
+# that has the keyboard). wl-paste reads the clipboard from the Wayland side after the program has
+# ended. A definition may begin with a dash; what another program copied since is left alone.
 # Usage: wayland_clipboard.sh QUILLARY
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/xvfb_lib.sh"
 source "$(dirname "$0")/../../scripts/sway.sh"
-source "$(dirname "$0")/../../scripts/kwin.sh"
+source "$(dirname "$0")/../../scripts/compositor.sh"
 start_sway_session "$program" || fail "sway did not start"
 
 paste() { "${client[@]}" timeout 5 wl-paste --no-newline 2>/dev/null || true; }
@@ -34,6 +36,10 @@ copy_and_exit() {
     if [ "$drive" = atspi ]; then
         "${client[@]}" /usr/bin/python3 "$(dirname "$0")/atspi_copy.py" "$term" ||
             fail "$mode: the controls could not be used"
+    elif [ "$drive" = mutter ]; then
+        "${client[@]}" /usr/bin/python3 "$(dirname "$0")/atspi_copy.py" --lookup-only "$term" ||
+            fail "$mode: the controls could not be used"
+        mutter_keys ctrl+shift+c ctrl+q
     else
         for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
         sway_focused "Quillary " || fail "$mode: the main window did not get the focus"
@@ -47,6 +53,11 @@ copy_and_exit() {
     for _ in $(seq 30); do text=$(paste); [ "$text" = "$copied" ] && break; sleep 0.1; done
     check "$mode: the copied definition after the program ended" "$text" "$copied"
     local keeper
+    if [ -z "$keeper_name" ]; then # the compositor keeps the text itself
+        [ -z "$(keepers wl-copy)$(keepers quillary-clip)" ] || fail "$mode: a keeper was started"
+        echo "ok - $mode: no keeper started"
+        return 0
+    fi
     keeper=$(keepers "$keeper_name")
     [ -n "$keeper" ] || fail "$mode: no process keeps the text"
     [ "$(echo "$keeper" | wc -l)" -eq 1 ] || fail "$mode: more than one process keeps the text"
@@ -79,7 +90,7 @@ another_copied_before_exit() {
     pid=$!
     for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
     printf '\x89PNG\r\n' | "${client[@]}" wl-copy --type image/png
-    "${client[@]}" wtype -M ctrl q -m ctrl
+    "${client[@]}" wtype -s 300 -M ctrl q -m ctrl # the pause: its keyboard set up first
     wait_end
     check "an image copied by another program, after Exit" \
         "$("${client[@]}" timeout 5 wl-paste --list-types 2>/dev/null || true)" "image/png"
@@ -94,13 +105,24 @@ copy_and_exit "sway, XWayland" quillary-clip "Café.A place to sit." Café Café
 another_copied_before_exit
 
 stop_sway_server
-trap 'stop_kwin_server; end_sway_session' EXIT
-start_kwin_server "$work" || fail "kwin did not start"
-"${client[@]}" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
-    variant:boolean:true >/dev/null
+trap 'stop_compositor; end_sway_session' EXIT
+start_compositor kwin "$work" || fail "kwin did not start"
 drive=atspi other_copier=x
 copy_and_exit "kwin, native Wayland" wl-copy "-oid.Like a café." -oid "" QT_QPA_PLATFORM=wayland
 copy_and_exit "kwin, XWayland" quillary-clip "Café.A place to sit." Café "" \
+    QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+
+# mutter: keys through a remote-desktop session, which also gives the seat a keyboard for wl-paste.
+stop_compositor
+start_compositor mutter "$work" || fail "mutter did not start"
+coproc INPUT { "${client[@]}" /usr/bin/python3 "$(dirname "$0")/mutter_input.py"; }
+read -r -t 20 reply <&"${INPUT[0]}" && [ "$reply" = ready ] || fail "mutter's remote desktop did not start"
+mutter_keys() {
+    echo "keys $*" >&"${INPUT[1]}"
+    read -r -t 20 reply <&"${INPUT[0]}" && [ "$reply" = done ] || fail "the keys were not typed"
+}
+drive=mutter
+copy_and_exit "mutter, native Wayland" "" "-oid.Like a café." -oid "" QT_QPA_PLATFORM=wayland
+copy_and_exit "mutter, XWayland" quillary-clip "Café.A place to sit." Café "" \
     QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 echo "1 passed, 0 failed"

@@ -1,0 +1,59 @@
+# A private KWin (KDE Plasma's compositor) or mutter (GNOME's) for the end-to-end tests; sourced.
+# start_compositor NAME DIR starts it headless, with XWayland and a session bus of its own, in a
+# folder of the caller's, and sets `wayland` and `xdisplay` (its sockets), `runtime` and `client`
+# (a command prefix that runs a program in its session); stop_compositor, from the caller's EXIT
+# trap, ends it with all of its session. As root the compositor and its clients run as nobody, as
+# sway's do.
+compositor_pid=""
+
+start_compositor() {
+    local name=$1 dir=$2 as_user=() command
+    [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    runtime=$dir/$name-runtime
+    mkdir -m 700 "$runtime"
+    chmod 755 "$dir"
+    [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$runtime"
+    # The session's one program writes down where the session is.
+    printf '#!/bin/sh\nprintf "%%s\\n" "$WAYLAND_DISPLAY" "$DISPLAY" "$DBUS_SESSION_BUS_ADDRESS" "$XAUTHORITY" > "%s/displays"\nexec sleep infinity\n' \
+        "$runtime" > "$dir/$name-session"
+    chmod 755 "$dir/$name-session"
+    if [ "$name" = kwin ]; then
+        # Debian's binary carries a file capability that a container may refuse; a copy has none.
+        cp /usr/bin/kwin_wayland "$dir/kwin_wayland"
+        command=("$dir/kwin_wayland" --virtual --xwayland --no-lockscreen --no-global-shortcuts
+                 --width 1024 --height 768 --socket wayland-quillary)
+        # KWin 5 also starts KActivities unless told not to; KWin 6 has neither it nor the option.
+        "$dir/kwin_wayland" --help 2>/dev/null | grep -q -- --no-kactivities &&
+            command+=(--no-kactivities)
+        command+=("$dir/$name-session")
+    else
+        command=(mutter --headless --wayland --virtual-monitor 1024x768
+                 --wayland-display wayland-quillary -- "$dir/$name-session")
+    fi
+    local session=(env -i PATH=/usr/bin:/bin HOME="$runtime" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
+    setsid "${as_user[@]}" "${session[@]}" dbus-run-session -- "${command[@]}" \
+        > "$dir/$name.log" 2>&1 &
+    compositor_pid=$!
+    for _ in $(seq 200); do [ -s "$runtime/displays" ] && break; sleep 0.1; done
+    if [ ! -s "$runtime/displays" ]; then
+        echo "$name did not start: $(tail -n 3 "$dir/$name.log")" >&2
+        return 1
+    fi
+    wayland=$(sed -n 1p "$runtime/displays")
+    xdisplay=$(sed -n 2p "$runtime/displays")
+    client=("${as_user[@]}" "${session[@]}" WAYLAND_DISPLAY="$wayland"
+            DBUS_SESSION_BUS_ADDRESS="$(sed -n 3p "$runtime/displays")"
+            XAUTHORITY="$(sed -n 4p "$runtime/displays")")
+    # Assistive technology on, as a screen reader would turn it on.
+    "${client[@]}" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+        variant:boolean:true >/dev/null
+}
+
+# Ends the compositor with its session bus, XWayland and the session's programs: the process group
+# it was started in.
+stop_compositor() {
+    [ -n "$compositor_pid" ] && kill -- "-$compositor_pid" 2>/dev/null
+    compositor_pid=""
+    return 0
+}
