@@ -11,13 +11,13 @@
 #include "ui/ShapeWidget.h"
 #include "ui/TermListModel.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QDir>
 #include <QFontInfo>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>

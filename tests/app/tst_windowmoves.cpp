@@ -9,11 +9,11 @@
 #include "ui/ShapeWidget.h"
 #include "ui/TermListModel.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
