@@ -4,21 +4,21 @@
 # copy only from the window that has the keyboard).
 # Usage: /usr/bin/python3 atspi_copy.py [--lookup-only] TERM (with Quillary on the session's bus)
 import sys
-import time
 
 import pyatspi
+from atspi_lib import find_app, wait_for
 
 
 def controls():
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "Quillary":
-                found = {}
-                walk(app, found)
-                if (pyatspi.ROLE_PUSH_BUTTON, "Exit") in found:
-                    return found
-        time.sleep(0.1)
-    sys.exit("Quillary is not on the accessibility bus")
+    """The named controls by role and name, once the buttons are there."""
+    app, found = find_app(), {}
+
+    def complete():
+        walk(app, found)
+        return (pyatspi.ROLE_PUSH_BUTTON, "Exit") in found
+
+    wait_for(complete, 10)
+    return found
 
 
 def walk(node, found):
@@ -32,25 +32,17 @@ def press(name):
     found[(pyatspi.ROLE_PUSH_BUTTON, name)].queryAction().doAction(0)
 
 
-def wait_for(condition):
-    for _ in range(100):
-        if condition():
-            return True
-        time.sleep(0.1)
-    return False
-
-
 lookup_only = sys.argv[1] == "--lookup-only"
 term = sys.argv[-1]
 found = controls()
 panel = found[(pyatspi.ROLE_TEXT, "Definition")].queryText()
 found[(pyatspi.ROLE_TEXT, "Text to search")].queryEditableText().setTextContents(term)
 press("GO")
-if not wait_for(lambda: panel.getText(0, -1).startswith(term)):
+if not wait_for(lambda: panel.getText(0, -1).startswith(term), 10):
     sys.exit("GO did not show the entry")
 if lookup_only:
     window = [node for (role, _), node in found.items() if role == pyatspi.ROLE_FILLER][0]
-    sys.exit(0 if wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE)) else
+    sys.exit(0 if wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 10) else
              "the main window did not become active")
 # Each press runs from the program's event loop in turn: the copy before the end.
 press("Copy Definition")

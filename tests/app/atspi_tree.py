@@ -7,17 +7,8 @@ import sys
 import time
 
 import pyatspi
+from atspi_lib import find_app, wait_for
 from gi.repository import GLib
-
-
-def find_app():
-    for _ in range(100):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == "Quillary":
-                return app
-        time.sleep(0.1)
-    sys.exit("Quillary is not on the accessibility bus")
 
 
 def role(node):
@@ -49,14 +40,6 @@ for kind, name, actions, keys, _ in found:
 
 def named(kind, name):
     return [n for r, nm, _, _, n in found if r == kind and nm == name][0]
-
-
-def wait_for(condition):
-    for _ in range(50):
-        if condition():
-            return True
-        time.sleep(0.1)
-    return False
 
 
 def windows():
