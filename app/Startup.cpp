@@ -36,7 +36,6 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     main->listEveryTerm();
     forms.unloadForm3();
     main->show();
-    main->List1->setFocus();
     return true;
 }
 

@@ -95,6 +95,7 @@ void Form1::createList()
     List1->setModel(m_rows);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFocusPolicy(Qt::StrongFocus);
+    List1->setFocus(); // the window's focus widget, from when it first shows
     List1->setAccessibleName(QStringLiteral("Terms"));
     setBase(List1, PanelGrey);
 }
