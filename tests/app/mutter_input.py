@@ -22,8 +22,8 @@ def send(keysym, pressed):
     session.call_sync("NotifyKeyboardKeysym", GLib.Variant("(ub)", (keysym, pressed)), 0, -1, None)
 
 
-def chord(spec):
-    keys = [NAMED.get(k.lower(), ord(k) if len(k) == 1 else None) for k in spec.split("+")]
+def chord(keys_named):
+    keys = [NAMED.get(k.lower(), ord(k) if len(k) == 1 else None) for k in keys_named.split("+")]
     for key in keys:
         send(key, True)
     for key in reversed(keys):
@@ -38,6 +38,6 @@ for line in sys.stdin:
         for character in rest:
             chord(character)  # Latin-1 characters are their own keysyms
     else:
-        for spec in rest.split():
-            chord(spec)
+        for named in rest.split():
+            chord(named)
     print("done", flush=True)
