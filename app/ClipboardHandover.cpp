@@ -2,17 +2,47 @@
 
 #include "app/WaylandClipboardKeeper.h"
 #include "app/XcbClipboardKeeper.h"
+#include "ui/ClipboardText.h"
 
 #include <QClipboard>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QTimer>
 #include <xcb/xcb.h>
+
+namespace {
+
+// A compositor that keeps a closed program's copy itself (GNOME's mutter) fetches the text as soon
+// as it is copied, and keeps nothing if the program ends before it has read it all. An end right
+// after a copy waits for that fetch, and then for the compositor to read, without taking input.
+void letCompositorRead(const ClipboardText& copied)
+{
+    constexpr qint64 MostForFetch = 500; // ms after the copy: a compositor that never fetches
+    constexpr qint64 ForReading = 50;    // ms after the fetch
+    const qint64 fetched = copied.msecsSinceFetched();
+    const qint64 wait =
+        fetched < 0 ? MostForFetch - copied.msecsSinceCopied() : ForReading - fetched;
+    if (wait <= 0)
+        return;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&copied, &ClipboardText::fetched, &limit,
+                     [&limit] { limit.start(int{ForReading}); });
+    limit.start(static_cast<int>(wait));
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
 
 void ClipboardHandover::beforeEnd()
 {
     QClipboard* clipboard = qGuiApp ? QGuiApplication::clipboard() : nullptr;
     if (!clipboard || !clipboard->ownsClipboard())
         return;
-    const QString text = clipboard->text();
+    const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
+    const QString text = copied ? copied->copied() : clipboard->text();
     // A program on X keeps its copy on X, also under XWayland: there the owner changes inside the
     // X server before the program's window goes. A wl-copy started beside it could take the
     // clipboard just before the bridge sees that window go, and the bridge then clears it.
@@ -22,6 +52,7 @@ void ClipboardHandover::beforeEnd()
                                  own->resource_id_base, own->resource_id_mask);
         return;
     }
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        WaylandClipboardKeeper::keep(text);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        !WaylandClipboardKeeper::keep(text) && copied)
+        letCompositorRead(*copied);
 }

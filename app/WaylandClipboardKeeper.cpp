@@ -38,11 +38,11 @@ bool compositorOffersDataControl()
 
 // Started in a session of its own, with nothing of the program's open but /dev/null as its
 // standard streams; the program does not wait for it.
-void startWlCopy(const QByteArray& text)
+bool startWlCopy(const QByteArray& text)
 {
     const QString found = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
     if (found.isEmpty())
-        return;
+        return false;
     const QByteArray path = QFile::encodeName(found);
     // As an argument the text stays in memory: given on standard input, wl-copy keeps it in a file.
     char* argv[] = {const_cast<char*>("wl-copy"), const_cast<char*>("--foreground"),
@@ -58,19 +58,21 @@ void startWlCopy(const QByteArray& text)
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     pid_t pid = 0;
-    posix_spawn(&pid, path.constData(), &actions, &attributes, argv, environ);
+    const bool started =
+        posix_spawn(&pid, path.constData(), &actions, &attributes, argv, environ) == 0;
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
+    return started;
 }
 
 } // namespace
 
-void WaylandClipboardKeeper::keep(const QString& text)
+bool WaylandClipboardKeeper::keep(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     // One argument carries the text (the kernel's MAX_ARG_STRLEN, its NUL included); a NUL would
     // end it early. Either way nothing is handed over rather than a text cut short.
     constexpr qsizetype MostInOneArgument = 32 * 4096;
-    if (utf8.size() < MostInOneArgument && !utf8.contains('\0') && compositorOffersDataControl())
-        startWlCopy(utf8);
+    return utf8.size() < MostInOneArgument && !utf8.contains('\0') &&
+           compositorOffersDataControl() && startWlCopy(utf8);
 }

@@ -10,7 +10,7 @@
 namespace WaylandClipboardKeeper {
 
 // Nothing is handed over where the compositor offers no data-control, where wl-copy is missing,
-// or for a text of 128 KiB or more.
-void keep(const QString& text);
+// or for a text of 128 KiB or more. Whether it was handed over.
+bool keep(const QString& text);
 
 } // namespace WaylandClipboardKeeper

@@ -1,5 +1,6 @@
 #include "ui/MainWindowPort.h"
 
+#include "ui/ClipboardText.h"
 #include "ui/Form1.h"
 #include "ui/TermListModel.h"
 
@@ -82,5 +83,5 @@ void MainWindowPort::setClipboardText(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(text);
+    (new ClipboardText(text))->putOn(*clipboard);
 }

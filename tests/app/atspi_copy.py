@@ -1,7 +1,7 @@
 # Looks up a term, copies its definition and ends Quillary through its controls' AT-SPI actions,
 # as a tool would where the compositor lets no test type. With --lookup-only it stops once the
 # entry shows in the active main window, for keys to copy it (a Wayland compositor may take a
-# copy only from the window that has the keyboard).
+# copy only from the window that has the keyboard); status 3 if that window never gets the keyboard.
 # Usage: /usr/bin/python3 atspi_copy.py [--lookup-only] TERM (with Quillary on the session's bus)
 import sys
 
@@ -42,8 +42,10 @@ if not wait_for(lambda: panel.getText(0, -1).startswith(term), 10):
     sys.exit("GO did not show the entry")
 if lookup_only:
     window = [node for (role, _), node in found.items() if role == pyatspi.ROLE_FILLER][0]
-    sys.exit(0 if wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 10) else
-             "the main window did not become active")
+    if not wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 10):
+        print("the main window did not become active", file=sys.stderr)
+        sys.exit(3)
+    sys.exit(0)
 # Each press runs from the program's event loop in turn: the copy before the end.
 press("Copy Definition")
 press("Exit")

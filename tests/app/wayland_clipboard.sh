@@ -37,8 +37,22 @@ copy_and_exit() {
         "${client[@]}" /usr/bin/python3 "$(dirname "$0")/atspi_copy.py" "$term" ||
             fail "$mode: the controls could not be used"
     elif [ "$drive" = mutter ]; then
+        local looked=0
         "${client[@]}" /usr/bin/python3 "$(dirname "$0")/atspi_copy.py" --lookup-only "$term" ||
-            fail "$mode: the controls could not be used"
+            looked=$?
+        # mutter may map a new window without the keyboard, where a user would click it: nothing
+        # here can point, so the program is started once more.
+        if [ "$looked" -eq 3 ]; then
+            echo "# $mode: mutter gave the window no keyboard; once more"
+            kill "$pid"
+            wait "$pid" || true
+            "${client[@]}" "$@" "$work/app/quillary" > "$work/program.log" 2>&1 &
+            pid=$!
+            looked=0
+            "${client[@]}" /usr/bin/python3 "$(dirname "$0")/atspi_copy.py" --lookup-only \
+                "$term" || looked=$?
+        fi
+        [ "$looked" -eq 0 ] || fail "$mode: the controls could not be used"
         mutter_keys ctrl+shift+c ctrl+q
     else
         for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
