@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 #include <xcb/xcb.h>
 
 namespace {
@@ -47,9 +48,15 @@ void ClipboardHandover::beforeEnd()
     // X server before the program's window goes. A wl-copy started beside it could take the
     // clipboard just before the bridge sees that window go, and the bridge then clears it.
     if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        const xcb_setup_t* own = xcb_get_setup(x11->connection());
+        xcb_connection_t* own = x11->connection();
+        const xcb_setup_t* setup = xcb_get_setup(own);
+        // Once the keeper has the clipboard the windows may go: the user waits no longer.
         XcbClipboardKeeper::keep({text.toUtf8().toStdString(), text.toLatin1().toStdString()},
-                                 own->resource_id_base, own->resource_id_mask);
+                                 setup->resource_id_base, setup->resource_id_mask, [own] {
+                                     for (QWindow* window : QGuiApplication::topLevelWindows())
+                                         window->hide();
+                                     xcb_flush(own);
+                                 });
         return;
     }
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&

@@ -287,11 +287,13 @@ Next Selection::handOver(Clock::time_point deadline)
 
 } // namespace
 
-void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMask)
+void XcbClipboardKeeper::keep(const Text& text, uint32_t ownBase, uint32_t ownMask,
+                              const std::function<void()>& taken)
 {
     Selection selection(text);
     if (!selection.takeOverFrom(ownBase, ownMask))
         return;
+    taken();
     // The program ends at once; its own process meets the clipboard manager, however long that
     // takes, and ends as soon as the manager has the text.
     const pid_t pid = fork();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Keeps a text on the X clipboard after this process has ended: a forked process of our own takes
@@ -19,8 +20,10 @@ public:
 
     // The clipboard's present owner must be a window of the client whose resource ids are
     // base | (id & mask), that is the program's own toolkit connection; else nothing is done.
-    // Returns at once: the process may end.
-    static void keep(const Text& text, uint32_t ownBase, uint32_t ownMask);
+    // taken runs once the clipboard is the keeper's, before the fork. Returns at once: the process
+    // may end.
+    static void keep(const Text& text, uint32_t ownBase, uint32_t ownMask,
+                     const std::function<void()>& taken);
 
     static constexpr int HandoverMilliseconds = 200;
     static constexpr int ServeHours = 8;

@@ -7,6 +7,7 @@
 // keystroke needs; the median over several launches) and NAME_clear (the BackSpace that empties
 // the box again), in ms to the last change.
 #include "harness/XcbClient.h"
+#include "harness/XcbInput.h"
 
 #include <algorithm>
 #include <chrono>
@@ -21,7 +22,6 @@
 #include <vector>
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
-#include <xcb/xtest.h>
 
 namespace {
 
@@ -76,35 +76,12 @@ Timing collect(xcb_damage_damage_t damage, Clock::time_point start, double quiet
     return t;
 }
 
-xcb_keycode_t keycodeOf(xcb_keysym_t keysym)
-{
-    const xcb_setup_t* setup = xcb_get_setup(c);
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    auto cookie = xcb_get_keyboard_mapping(c, setup->min_keycode, uint8_t(count));
-    xcb_get_keyboard_mapping_reply_t* reply = xcb_get_keyboard_mapping_reply(c, cookie, nullptr);
-    xcb_keycode_t found = 0;
-    if (reply) {
-        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
-        for (int k = 0; k < count && !found; ++k) {
-            if (syms[k * reply->keysyms_per_keycode] == keysym)
-                found = xcb_keycode_t(setup->min_keycode + k);
-        }
-        free(reply);
-    }
-    return found;
-}
-
-void press(uint8_t type, uint8_t detail, int16_t x = 0, int16_t y = 0)
-{
-    xcb_test_fake_input(c, type, detail, XCB_CURRENT_TIME, root, x, y, 0);
-}
-
 Timing typeKey(xcb_damage_damage_t damage, xcb_keysym_t keysym)
 {
-    const xcb_keycode_t code = keycodeOf(keysym);
+    const xcb_keycode_t code = XcbInput::keycodeOf(c, keysym);
     const auto start = Clock::now();
-    press(XCB_KEY_PRESS, code);
-    press(XCB_KEY_RELEASE, code);
+    XcbInput::fake(c, root, XCB_KEY_PRESS, code);
+    XcbInput::fake(c, root, XCB_KEY_RELEASE, code);
     xcb_flush(c);
     return collect(damage, start, 150);
 }
@@ -134,14 +111,7 @@ Session typeIntoProgram(char* program)
     collect(damage, Clock::now(), 500); // the window's first paint
 
     // A click into the search box (272, 129 to 473, 154 in the window) gives it the focus.
-    xcb_set_input_focus(c, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
-    auto* at = xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, window, root, 372, 141), nullptr);
-    press(XCB_MOTION_NOTIFY, 0, at->dst_x, at->dst_y);
-    press(XCB_BUTTON_PRESS, 1);
-    press(XCB_BUTTON_RELEASE, 1);
-    free(at);
-    xcb_flush(c);
+    XcbInput::click(c, root, window, 372, 141);
     collect(damage, Clock::now(), 300);
 
     Session typed;

@@ -1,7 +1,9 @@
 # A private Xvfb for the scripts and the end-to-end tests; sourced. start_xvfb_server starts one
 # on a display that Xvfb itself finds free and exports DISPLAY; stop_xvfb_server, from the
-# caller's EXIT trap, ends it.
+# caller's EXIT trap, ends it. start_clipman DIR starts Xfce's clipboard manager on it, with a
+# session bus of its own, and stop_clipman ends it.
 xvfb_pid=""
+clipman_pid=""
 
 start_xvfb_server() {
     local number
@@ -21,5 +23,22 @@ start_xvfb_server() {
 stop_xvfb_server() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     xvfb_pid=""
+    return 0
+}
+
+# Returns once the manager has taken CLIPBOARD_MANAGER.
+start_clipman() {
+    dbus-run-session -- sh -c 'echo $$ > "$1"; exec xfce4-clipman' sh "$1/clipman.pid" \
+        >/dev/null 2>&1 &
+    for _ in $(seq 100); do
+        [ -n "$(xclip -o -selection CLIPBOARD_MANAGER -t TARGETS 2>/dev/null)" ] && break
+        sleep 0.1
+    done
+    clipman_pid=$(cat "$1/clipman.pid")
+}
+
+stop_clipman() {
+    [ -n "$clipman_pid" ] && kill "$clipman_pid" 2>/dev/null
+    clipman_pid=""
     return 0
 }

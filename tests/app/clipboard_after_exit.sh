@@ -102,12 +102,7 @@ done
 # Xfce's clipboard manager, which copies the clipboard at each change of its owner (1.6.2 every
 # form, 1.6.6 the UTF-8 text) and never answers SAVE_TARGETS; it takes the clipboard back once the
 # keeper's window is gone.
-dbus-run-session -- sh -c 'echo $$ > "$1"; exec xfce4-clipman' sh "$work/clipman.pid" \
-    >/dev/null 2>&1 &
-for _ in $(seq 100); do
-    [ -n "$(xclip -o -selection CLIPBOARD_MANAGER -t TARGETS 2>/dev/null)" ] && break
-    sleep 0.1
-done
+start_clipman "$work"
 start_and_copy "with xfce4-clipman"
 click "$main" 464 452 # Exit
 wait_end
@@ -119,5 +114,5 @@ check "xfce4-clipman: STRING in Latin-1" \
 for _ in $(seq 20); do [ -z "$(servers)" ] && break; sleep 0.1; done
 [ -z "$(servers)" ] || fail "xfce4-clipman took the text, yet a process is left"
 echo "ok - with xfce4-clipman: no process left"
-kill "$(cat "$work/clipman.pid")" 2>/dev/null || true
+stop_clipman
 echo "1 passed, 0 failed"

@@ -19,6 +19,7 @@ start_xvfb() {
 
 stop_xvfb() {
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+    stop_clipman
     stop_xvfb_server
     rm -rf "$work"
 }
