@@ -35,7 +35,37 @@ void letCompositorRead(const ClipboardText& copied)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The program's copy, read without counting as another program's fetch.
+QString textOf(const QClipboard& clipboard)
+{
+    const auto* copied = qobject_cast<const ClipboardText*>(clipboard.mimeData());
+    return copied ? copied->copied() : clipboard.text();
+}
+
 } // namespace
+
+ClipboardHandover::ClipboardHandover()
+{
+    if (!qGuiApp || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    m_copies = QObject::connect(clipboard, &QClipboard::dataChanged, [this, clipboard] {
+        if (clipboard->ownsClipboard() && dataControl())
+            WaylandClipboardKeeper::keep(textOf(*clipboard));
+    });
+}
+
+ClipboardHandover::~ClipboardHandover()
+{
+    QObject::disconnect(m_copies);
+}
+
+bool ClipboardHandover::dataControl()
+{
+    if (!m_dataControl)
+        m_dataControl = WaylandClipboardKeeper::compositorOffersDataControl();
+    return *m_dataControl;
+}
 
 void ClipboardHandover::beforeEnd()
 {
@@ -43,7 +73,7 @@ void ClipboardHandover::beforeEnd()
     if (!clipboard || !clipboard->ownsClipboard())
         return;
     const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
-    const QString text = copied ? copied->copied() : clipboard->text();
+    const QString text = textOf(*clipboard);
     // A program on X keeps its copy on X, also under XWayland: there the owner changes inside the
     // X server before the program's window goes. A wl-copy started beside it could take the
     // clipboard just before the bridge sees that window go, and the bridge then clears it.
@@ -59,7 +89,8 @@ void ClipboardHandover::beforeEnd()
                                  });
         return;
     }
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-        !WaylandClipboardKeeper::keep(text) && copied)
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    if (!(dataControl() && WaylandClipboardKeeper::keep(text)) && copied)
         letCompositorRead(*copied);
 }

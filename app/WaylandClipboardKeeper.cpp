@@ -21,21 +21,6 @@ void onGlobal(void* offered, wl_registry*, uint32_t, const char* interface, uint
 
 void onGlobalRemoved(void*, wl_registry*, uint32_t) {}
 
-bool compositorOffersDataControl()
-{
-    wl_display* display = wl_display_connect(nullptr);
-    if (!display)
-        return false;
-    static const wl_registry_listener listener{onGlobal, onGlobalRemoved};
-    bool offered = false;
-    wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &listener, &offered);
-    wl_display_roundtrip(display);
-    wl_registry_destroy(registry);
-    wl_display_disconnect(display);
-    return offered;
-}
-
 // Started in a session of its own, with nothing of the program's open but /dev/null as its
 // standard streams; the program does not wait for it.
 bool startWlCopy(const QByteArray& text)
@@ -67,12 +52,26 @@ bool startWlCopy(const QByteArray& text)
 
 } // namespace
 
+bool WaylandClipboardKeeper::compositorOffersDataControl()
+{
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return false;
+    static const wl_registry_listener listener{onGlobal, onGlobalRemoved};
+    bool offered = false;
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &offered);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return offered;
+}
+
 bool WaylandClipboardKeeper::keep(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     // One argument carries the text (the kernel's MAX_ARG_STRLEN, its NUL included); a NUL would
     // end it early. Either way nothing is handed over rather than a text cut short.
     constexpr qsizetype MostInOneArgument = 32 * 4096;
-    return utf8.size() < MostInOneArgument && !utf8.contains('\0') &&
-           compositorOffersDataControl() && startWlCopy(utf8);
+    return utf8.size() < MostInOneArgument && !utf8.contains('\0') && startWlCopy(utf8);
 }

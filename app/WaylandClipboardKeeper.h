@@ -9,8 +9,12 @@
 // closed program's text themselves.
 namespace WaylandClipboardKeeper {
 
-// Nothing is handed over where the compositor offers no data-control, where wl-copy is missing,
-// or for a text of 128 KiB or more. Whether it was handed over.
+// Whether the compositor lets a program without a window hold the clipboard (a connection of its
+// own asks).
+bool compositorOffersDataControl();
+
+// Only where it does. Nothing is handed over where wl-copy is missing, or for a text of 128 KiB or
+// more. Whether it was handed over.
 bool keep(const QString& text);
 
 } // namespace WaylandClipboardKeeper

@@ -64,6 +64,8 @@ Ending exitTime(char* program, bool copy)
         _exit(127);
     }
     const xcb_window_t window = XcbClient::waitForMapped(c, "Quillary ");
+    const uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY; // its unmapping, in any frame
+    xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &structure);
     usleep(300'000);
     XcbInput::click(c, root, window, 60, 167); // the third row
     usleep(300'000);

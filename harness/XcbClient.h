@@ -49,14 +49,32 @@ template <typename Event> Event* waitFor(xcb_connection_t* c, uint8_t type)
     return nullptr;
 }
 
-// The next window mapped whose title starts with prefix; the root window must report its
-// children's mapping (SubstructureNotify). 0 when the connection ends.
+// The window whose title starts with prefix: window itself or one it holds (a window manager's
+// frame holds the client's window); 0 if none.
+inline xcb_window_t titled(xcb_connection_t* c, xcb_window_t window, const std::string& prefix)
+{
+    if (titleOf(c, window).rfind(prefix, 0) == 0)
+        return window;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
+    xcb_window_t found = 0;
+    if (tree) {
+        const xcb_window_t* children = xcb_query_tree_children(tree);
+        for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i)
+            found = titled(c, children[i], prefix);
+        std::free(tree);
+    }
+    return found;
+}
+
+// The next window mapped whose title starts with prefix, also inside a window manager's frame;
+// the root window must report its children's mapping (SubstructureNotify). 0 when the connection
+// ends.
 inline xcb_window_t waitForMapped(xcb_connection_t* c, const std::string& prefix)
 {
     while (auto* mapped = waitFor<xcb_map_notify_event_t>(c, XCB_MAP_NOTIFY)) {
-        const xcb_window_t window = mapped->window;
+        const xcb_window_t window = titled(c, mapped->window, prefix);
         std::free(mapped);
-        if (titleOf(c, window).rfind(prefix, 0) == 0)
+        if (window)
             return window;
     }
     return 0;

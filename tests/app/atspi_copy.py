@@ -6,39 +6,12 @@
 import sys
 
 import pyatspi
-from atspi_lib import find_app, wait_for
-
-
-def controls():
-    """The named controls by role and name, once the buttons are there."""
-    app, found = find_app(), {}
-
-    def complete():
-        walk(app, found)
-        return (pyatspi.ROLE_PUSH_BUTTON, "Exit") in found
-
-    wait_for(complete, 10)
-    return found
-
-
-def walk(node, found):
-    if node.name:
-        found[(node.getRole(), node.name)] = node
-    for child in node:
-        walk(child, found)
-
-
-def press(name):
-    found[(pyatspi.ROLE_PUSH_BUTTON, name)].queryAction().doAction(0)
-
+from atspi_lib import controls, look_up, press, wait_for
 
 lookup_only = sys.argv[1] == "--lookup-only"
 term = sys.argv[-1]
 found = controls()
-panel = found[(pyatspi.ROLE_TEXT, "Definition")].queryText()
-found[(pyatspi.ROLE_TEXT, "Text to search")].queryEditableText().setTextContents(term)
-press("GO")
-if not wait_for(lambda: panel.getText(0, -1).startswith(term), 10):
+if not look_up(found, term):
     sys.exit("GO did not show the entry")
 if lookup_only:
     window = [node for (role, _), node in found.items() if role == pyatspi.ROLE_FILLER][0]
@@ -47,5 +20,5 @@ if lookup_only:
         sys.exit(3)
     sys.exit(0)
 # Each press runs from the program's event loop in turn: the copy before the end.
-press("Copy Definition")
-press("Exit")
+press(found, "Copy Definition")
+press(found, "Exit")
