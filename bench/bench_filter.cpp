@@ -105,7 +105,7 @@ int main(int argc, char** argv)
         const QString name = QStringLiteral("filter_%1_%2").arg(entries).arg(k.name);
         BenchDictionary::print(name, median(window), "ms");
         BenchDictionary::print(name + "_core", median(core), "ms");
-        BenchDictionary::print(name + "_rows", double(form.rows()->rowCount()), "rows");
+        BenchDictionary::print(name + "_rows", double(form.termModel()->rowCount()), "rows");
         BenchDictionary::print(name + "_pumps", double(bare.pumps / 7), "pumps");
         bare.pumps = 0;
     }

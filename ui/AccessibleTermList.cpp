@@ -9,7 +9,7 @@ AccessibleTermList::AccessibleTermList(QAbstractItemView* view)
 
 AccessibleTermList::~AccessibleTermList()
 {
-    for (const QAccessible::Id id : std::as_const(m_rows))
+    for (const QAccessible::Id id : std::as_const(m_rowInterfaces))
         QAccessible::deleteAccessibleInterface(id);
 }
 
@@ -27,7 +27,7 @@ QAccessibleInterface* AccessibleTermList::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    QAccessible::Id& id = m_rows[index];
+    QAccessible::Id& id = m_rowInterfaces[index];
     if (id == 0)
         id = QAccessible::registerAccessibleInterface(new AccessibleTermRow(view(), index));
     return QAccessible::accessibleInterface(id);

@@ -29,7 +29,7 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
 
     // The rows whose interfaces a tool has been handed.
-    QList<int> rowsMade() const { return m_rows.keys(); }
+    QList<int> rowsMade() const { return m_rowInterfaces.keys(); }
 
 #ifdef QUILLARY_ACCESSIBLE_SELECTION
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -45,5 +45,5 @@ public:
 private:
     QAbstractItemView* view() const;
 
-    mutable QHash<int, QAccessible::Id> m_rows; // the row interfaces made so far
+    mutable QHash<int, QAccessible::Id> m_rowInterfaces; // the row interfaces made so far
 };

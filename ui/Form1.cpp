@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "ui/Colors.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
 #include "ui/Labels.h"
@@ -16,12 +17,9 @@
 #include <QTimer>
 #include <limits>
 
-namespace {
+using namespace Colors;
 
-const QColor White(255, 255, 255);
-const QColor LightGrey(192, 192, 192);
-const QColor PanelGrey(224, 224, 224);
-const QColor DarkRed(128, 0, 0);
+namespace {
 
 void setBase(QWidget* widget, const QColor& color)
 {
@@ -35,7 +33,7 @@ void setBase(QWidget* widget, const QColor& color)
 Form1::Form1(WindowMoves& moves, const TermStore& store)
     : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(660, 493), White, nullptr,
                     FixedWindow),
-      m_moves(moves), m_rows(new TermListModel(store, this)), m_lookup(store, m_port)
+      m_moves(moves), m_termModel(new TermListModel(store, this)), m_lookup(store, m_port)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title);
@@ -57,8 +55,8 @@ Form1::Form1(WindowMoves& moves, const TermStore& store)
 
 void Form1::listEveryTerm()
 {
-    m_rows->showEveryTerm();
-    List1->setCurrentIndex(m_rows->index(0));
+    m_termModel->showEveryTerm();
+    List1->setCurrentIndex(m_termModel->index(0));
     m_filterPreparedAfterPaint = true;
 }
 
@@ -92,7 +90,7 @@ void Form1::createList()
     List1 = new TermListView(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(24, 128, 233, 275);
-    List1->setModel(m_rows);
+    List1->setModel(m_termModel);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFocusPolicy(Qt::StrongFocus);
     List1->setFocus(); // the window's focus widget, from when it first shows

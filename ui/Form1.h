@@ -48,7 +48,7 @@ public:
     QTimer* Timer;
     LabelButtonArray* buttons;
 
-    TermListModel* rows() const { return m_rows; }
+    TermListModel* termModel() const { return m_termModel; }
     MainLookup& lookup() { return m_lookup; }
 
     void CommandButton_Click(int index);
@@ -65,7 +65,7 @@ private:
     void createButtons();
 
     WindowMoves& m_moves;
-    TermListModel* m_rows;
+    TermListModel* m_termModel;
     MainWindowPort m_port{*this};
     MainLookup m_lookup;
     bool m_filterPreparedAfterPaint = false;

@@ -1,5 +1,6 @@
 #include "ui/Form2.h"
 
+#include "ui/Colors.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
 #include "ui/Labels.h"
@@ -7,12 +8,7 @@
 
 #include <QCloseEvent>
 
-namespace {
-const QColor White(255, 255, 255);
-const QColor Black(0, 0, 0);
-const QColor DarkGrey(64, 64, 64);
-const QColor DarkRed(128, 0, 0);
-} // namespace
+using namespace Colors;
 
 const QString Form2::AboutText = QStringLiteral(
     "Quillary is a comprehensive dictionary of about 10,000 computer-related terms and "

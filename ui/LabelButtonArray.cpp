@@ -1,16 +1,13 @@
 #include "ui/LabelButtonArray.h"
 
 #include "ui/Accessibility.h"
+#include "ui/Colors.h"
 #include "ui/LabelButton.h"
 #include "ui/ShapeWidget.h"
 
 #include <QWidget>
 
-namespace {
-const QColor Grey(128, 128, 128);
-const QColor White(255, 255, 255);
-const QColor Black(0, 0, 0);
-} // namespace
+using namespace Colors;
 
 LabelButtonArray::LabelButtonArray(QWidget* window) : QObject(window), m_window(window)
 {

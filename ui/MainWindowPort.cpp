@@ -28,24 +28,24 @@ int MainWindowPort::currentRow() const
 
 QString MainWindowPort::rowText(int row) const
 {
-    return m_form.rows()->rowText(row);
+    return m_form.termModel()->rowText(row);
 }
 
 void MainWindowPort::clearRows()
 {
     m_sincePump.invalidate();                         // a pass lets events run at its first chance
     m_form.List1->selectionModel()->clearSelection(); // a pass leaves no row selected
-    m_form.rows()->clear();
+    m_form.termModel()->clear();
 }
 
 void MainWindowPort::appendRow(qsizetype storeIndex)
 {
-    m_form.rows()->append(storeIndex);
+    m_form.termModel()->append(storeIndex);
 }
 
 void MainWindowPort::rowsFilled()
 {
-    m_form.rows()->flush();
+    m_form.termModel()->flush();
 }
 
 QString MainWindowPort::panelText() const
@@ -66,7 +66,7 @@ void MainWindowPort::pumpEvents()
     // An event run polls the X connection: at most one a millisecond, which no user can tell apart.
     if (m_sincePump.isValid() && m_sincePump.nsecsElapsed() < PumpInterval)
         return;
-    m_form.rows()->flushIfDue();
+    m_form.termModel()->flushIfDue();
     QCoreApplication::processEvents();
     m_sincePump.start();
 }

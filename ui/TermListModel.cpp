@@ -27,14 +27,14 @@ QVariant TermListModel::data(const QModelIndex& index, int role) const
 
 QString TermListModel::rowText(int row) const
 {
-    return m_store->term(row < m_inStoreOrder ? row : m_rows[size_t(row - m_inStoreOrder)]);
+    return m_store->term(row < m_inStoreOrder ? row : m_storeIndices[size_t(row - m_inStoreOrder)]);
 }
 
 void TermListModel::clear()
 {
     beginResetModel();
     m_inStoreOrder = 0;
-    m_rows.clear();
+    m_storeIndices.clear();
     m_shown = 0;
     endResetModel();
     m_sinceFlush.restart();
@@ -43,17 +43,17 @@ void TermListModel::clear()
 void TermListModel::showEveryTerm()
 {
     beginResetModel();
-    m_rows.clear();
+    m_storeIndices.clear();
     m_shown = 0;
     m_inStoreOrder = m_store->size();
     endResetModel();
     // Room for a pass that lists every term: the first pass then copies no rows as they grow.
-    m_rows.reserve(size_t(m_store->size()));
+    m_storeIndices.reserve(size_t(m_store->size()));
 }
 
 void TermListModel::flush()
 {
-    const auto appended = qsizetype(m_rows.size());
+    const auto appended = qsizetype(m_storeIndices.size());
     if (m_shown == appended)
         return;
     beginInsertRows(QModelIndex(), int(m_inStoreOrder + m_shown),

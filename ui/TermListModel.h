@@ -22,7 +22,7 @@ public:
     QString rowText(int row) const;
     void clear();
     void showEveryTerm(); // in store order
-    void append(qsizetype storeIndex) { m_rows.push_back(qint32(storeIndex)); }
+    void append(qsizetype storeIndex) { m_storeIndices.push_back(qint32(storeIndex)); }
     void flush();
     // Hands the waiting rows to the view when the last batch is long enough ago.
     void flushIfDue();
@@ -31,7 +31,7 @@ private:
     const TermStore* m_store;
     // The first rows are store indices 0 to this - 1 in order, kept as a count rather than a list.
     qsizetype m_inStoreOrder = 0;
-    std::vector<qint32> m_rows;
-    qsizetype m_shown = 0; // the rows of m_rows the view has been told of
+    std::vector<qint32> m_storeIndices;
+    qsizetype m_shown = 0; // the rows of m_storeIndices the view has been told of
     QElapsedTimer m_sinceFlush;
 };

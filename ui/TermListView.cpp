@@ -3,6 +3,7 @@
 #include "ui/Accessibility.h"
 #include "ui/AccessibleTermList.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -21,14 +22,14 @@ QItemSelectionModel::SelectionFlags TermListView::selectionCommand(const QModelI
     return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }
 
-int TermListView::rows() const
+int TermListView::rowCount() const
 {
     return model() ? model()->rowCount(rootIndex()) : 0;
 }
 
 int TermListView::rowHeight() const
 {
-    if (m_rowHeight == 0 && rows() > 0) {
+    if (m_rowHeight == 0 && rowCount() > 0) {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
         m_rowHeight = itemDelegate()->sizeHint(option, model()->index(0, 0, rootIndex())).height();
@@ -56,7 +57,7 @@ QRect TermListView::visualRect(const QModelIndex& index) const
 QModelIndex TermListView::indexAt(const QPoint& point) const
 {
     const int row = (point.y() + verticalOffset()) / rowHeight();
-    if (point.y() < 0 || point.x() < 0 || point.x() >= viewport()->width() || row >= rows())
+    if (point.y() < 0 || point.x() < 0 || point.x() >= viewport()->width() || row >= rowCount())
         return {};
     return model()->index(row, 0, rootIndex());
 }
@@ -84,9 +85,21 @@ void TermListView::updateGeometries()
 {
     verticalScrollBar()->setSingleStep(1);
     verticalScrollBar()->setPageStep(visibleRows());
-    verticalScrollBar()->setRange(0, std::max(0, rows() - visibleRows()));
+    verticalScrollBar()->setRange(0, std::max(0, rowCount() - visibleRows()));
     horizontalScrollBar()->setRange(0, 0);
     QAbstractItemView::updateGeometries();
+}
+
+bool TermListView::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FontChange || type == QEvent::StyleChange ||
+        type == QEvent::ScreenChangeInternal) {
+        m_rowHeight = 0;
+        updateGeometries();
+        viewport()->update();
+    }
+    return QAbstractItemView::event(event);
 }
 
 void TermListView::scrollContentsBy(int, int)
@@ -96,7 +109,7 @@ void TermListView::scrollContentsBy(int, int)
 
 QModelIndex TermListView::moveCursor(CursorAction action, Qt::KeyboardModifiers)
 {
-    const int count = rows();
+    const int count = rowCount();
     if (count == 0)
         return {};
     const QModelIndex current = currentIndex();
@@ -134,7 +147,7 @@ void TermListView::setSelection(const QRect& rect, QItemSelectionModel::Selectio
 {
     const QRect r = rect.normalized();
     const int first = std::max(0, (r.top() + verticalOffset()) / rowHeight());
-    const int last = std::min(rows() - 1, (r.bottom() + verticalOffset()) / rowHeight());
+    const int last = std::min(rowCount() - 1, (r.bottom() + verticalOffset()) / rowHeight());
     // A drag that leaves the rows selects nothing rather than emptying the selection.
     if (r.bottom() < 0 || r.left() >= viewport()->width() || r.right() < 0 || first > last)
         return;
@@ -158,16 +171,22 @@ void TermListView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     QStyleOptionViewItem option;
     initViewItemOption(&option);
+    // Qt's state for the whole view (enabled, active window), and each row's own on top of it.
+    const QStyle::State view =
+        option.state & ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
     const bool focus = hasFocus() && currentIndex().isValid();
+    const QModelIndex hovered = viewport()->underMouse()
+                                    ? indexAt(viewport()->mapFromGlobal(QCursor::pos()))
+                                    : QModelIndex();
     const QRect area = event->rect();
     const int first = (area.top() + verticalOffset()) / rowHeight();
-    const int last = std::min(rows() - 1, (area.bottom() + verticalOffset()) / rowHeight());
+    const int last = std::min(rowCount() - 1, (area.bottom() + verticalOffset()) / rowHeight());
     for (int row = std::max(0, first); row <= last; ++row) {
         const QModelIndex index = model()->index(row, 0, rootIndex());
         option.rect = visualRect(index);
-        option.state = QStyle::State_Enabled;
-        if (isActiveWindow())
-            option.state |= QStyle::State_Active;
+        option.state = view;
+        if (index == hovered)
+            option.state |= QStyle::State_MouseOver;
         if (selectionModel()->isSelected(index))
             option.state |= QStyle::State_Selected;
         if (focus && index == currentIndex())
@@ -202,7 +221,7 @@ void TermListView::announceNames(int first, int last)
 void TermListView::reset()
 {
     QAbstractItemView::reset();
-    announceNames(0, rows() - 1);
+    announceNames(0, rowCount() - 1);
 }
 
 void TermListView::rowsInserted(const QModelIndex& parent, int start, int end)

@@ -28,6 +28,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -42,12 +43,12 @@ protected:
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
 
 private:
-    int rows() const;
+    int rowCount() const;
     int rowHeight() const;
     int visibleRows() const;
     // Tells assistive technology of a change to a row.
     void announce(QAccessible::Event event, const QModelIndex& index);
     void announceNames(int first, int last);
 
-    mutable int m_rowHeight = 0; // measured from the first row, then kept
+    mutable int m_rowHeight = 0; // measured from the first row, again after a font or screen change
 };

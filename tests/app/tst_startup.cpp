@@ -109,8 +109,8 @@ void TestStartup::opensMainWindowWithEveryTerm()
     QVERIFY(!m_forms->splashLoaded());
 
     QStringList rows;
-    for (int r = 0; r < main->rows()->rowCount(); ++r)
-        rows << main->rows()->rowText(r);
+    for (int r = 0; r < main->termModel()->rowCount(); ++r)
+        rows << main->termModel()->rowText(r);
     QCOMPARE(rows, (QStringList{"ROUTER", "router", "RAM", "hardware", "hard disk",
                                 "IP.Internet Protocol", QString::fromUtf8("Café"), "<b> tag"}));
     QCOMPARE(main->List1->currentIndex().row(), 0);

@@ -73,7 +73,7 @@ void TestWindowMoves::cleanup()
 void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
 {
     QTest::keyClicks(m_main->txtSearch, "ha");
-    m_main->List1->setCurrentIndex(m_main->rows()->index(1));
+    m_main->List1->setCurrentIndex(m_main->termModel()->index(1));
     WAIT_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("hard disk.A storage device."));
 
     clickAbout();
@@ -87,7 +87,7 @@ void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
     QVERIFY(m_main->isVisible());
     QVERIFY(!m_forms->aboutLoaded());
     QCOMPARE(m_main->txtSearch->text(), QStringLiteral("ha"));
-    QCOMPARE(m_main->rows()->rowCount(), 2);
+    QCOMPARE(m_main->termModel()->rowCount(), 2);
     QCOMPARE(m_main->List1->currentIndex().row(), 1);
     QCOMPARE(m_main->Text1->toPlainText(), QStringLiteral("hard disk.A storage device."));
     QCOMPARE(m_main->lookup().LastListIndex, 1);
@@ -150,7 +150,7 @@ void TestWindowMoves::closingAboutActsAsGoBack()
 void TestWindowMoves::followerRunsWhileMainIsHidden()
 {
     clickAbout();
-    m_main->List1->setCurrentIndex(m_main->rows()->index(2));
+    m_main->List1->setCurrentIndex(m_main->termModel()->index(2));
     WAIT_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("RAM.Random Access Memory."));
     QVERIFY(!m_main->isVisible());
 }

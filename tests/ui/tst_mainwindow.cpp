@@ -52,6 +52,7 @@ private slots:
     void keystrokeInsideAPassLeavesOnlyItsRows();
     void keysMoveAndScrollTheList_data();
     void keysMoveAndScrollTheList();
+    void rowsAreAsTallAsTheFontAsks();
     void accessibleControls_data();
     void accessibleControls();
     void pressActionClicksAsTheMouseCould_data();
@@ -61,7 +62,7 @@ private slots:
 
 private:
     void open(const QByteArray& dictionary);
-    QStringList rows() const;
+    QStringList termModel() const;
     void waitTicks(int ticks)
     {
         QSignalSpy spy(m_form->Timer, &QTimer::timeout);
@@ -75,7 +76,7 @@ private:
     }
     void clickRow(int row)
     {
-        const QRect r = m_form->List1->visualRect(m_form->rows()->index(row));
+        const QRect r = m_form->List1->visualRect(m_form->termModel()->index(row));
         QTest::mouseClick(m_form->List1->viewport(), Qt::LeftButton, {}, r.center());
     }
 
@@ -96,7 +97,7 @@ void TestMainWindow::open(const QByteArray& dictionary)
     m_store = DictionaryLoader::parse(dictionary).store;
     m_form = new Form1(m_moves, m_store);
     // Every change of the rows in these tests, the batched inserts included, checked as it happens.
-    new QAbstractItemModelTester(m_form->rows(),
+    new QAbstractItemModelTester(m_form->termModel(),
                                  QAbstractItemModelTester::FailureReportingMode::QtTest, m_form);
     m_form->listEveryTerm();
     m_form->show();
@@ -109,11 +110,11 @@ void TestMainWindow::cleanup()
     m_form = nullptr;
 }
 
-QStringList TestMainWindow::rows() const
+QStringList TestMainWindow::termModel() const
 {
     QStringList out;
-    for (int r = 0; r < m_form->rows()->rowCount(); ++r)
-        out << m_form->rows()->rowText(r);
+    for (int r = 0; r < m_form->termModel()->rowCount(); ++r)
+        out << m_form->termModel()->rowText(r);
     return out;
 }
 
@@ -175,10 +176,10 @@ void TestMainWindow::go()
     QFETCH(QString, typed);
     QFETCH(QString, panel);
     QTest::keyClicks(m_form->txtSearch, typed);
-    const QStringList listed = rows();
+    const QStringList listed = termModel();
     runGo(key);
     QCOMPARE(m_form->Text1->toPlainText(), panel);
-    QCOMPARE(rows(), listed);
+    QCOMPARE(termModel(), listed);
 }
 
 void TestMainWindow::goNotFoundShowsInformationBox_data()
@@ -250,7 +251,7 @@ void TestMainWindow::filter()
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
     QTest::keyClicks(m_form->txtSearch, typed);
-    QCOMPARE(rows(), expected);
+    QCOMPARE(termModel(), expected);
     QCOMPARE(m_form->List1->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
@@ -259,10 +260,10 @@ void TestMainWindow::filter()
 void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
 {
     QTest::keyClicks(m_form->txtSearch, "ha");
-    QCOMPARE(rows().size(), 2);
+    QCOMPARE(termModel().size(), 2);
     m_form->txtSearch->clear();
-    QCOMPARE(rows().size(), int(m_store.size()));
-    QCOMPARE(rows().first(), QStringLiteral("ROUTER"));
+    QCOMPARE(termModel().size(), int(m_store.size()));
+    QCOMPARE(termModel().first(), QStringLiteral("ROUTER"));
     QVERIFY(!m_form->List1->selectionModel()->hasSelection());
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 
@@ -276,7 +277,7 @@ void TestMainWindow::trailingSpaceStillRebuilds()
     clickRow(1);
     WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
     QTest::keyClick(m_form->txtSearch, Qt::Key_Space);
-    QCOMPARE(rows(), (QStringList{"ROUTER", "router", "RAM"}));
+    QCOMPARE(termModel(), (QStringList{"ROUTER", "router", "RAM"}));
     QCOMPARE(m_form->List1->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 }
@@ -332,9 +333,11 @@ void TestMainWindow::selectedRowStays()
     };
     clickRow(2);
     QCOMPARE(selected(), 2);
-    const QRect last = m_form->List1->visualRect(m_form->rows()->index(int(m_store.size()) - 1));
-    const QPoint at = belowLastRow ? QPoint(last.center().x(), last.bottom() + 20)
-                                   : m_form->List1->visualRect(m_form->rows()->index(2)).center();
+    const QRect last =
+        m_form->List1->visualRect(m_form->termModel()->index(int(m_store.size()) - 1));
+    const QPoint at = belowLastRow
+                          ? QPoint(last.center().x(), last.bottom() + 20)
+                          : m_form->List1->visualRect(m_form->termModel()->index(2)).center();
     QTest::mouseClick(m_form->List1->viewport(), Qt::LeftButton, modifiers, at);
     QCOMPARE(selected(), 2);
     QTest::keyClick(m_form->List1, Qt::Key_Space, Qt::ControlModifier);
@@ -354,7 +357,7 @@ void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
     QMetaObject::invokeMethod(
         m_form, [this] { QTest::keyClick(m_form->txtSearch, 'b'); }, Qt::QueuedConnection);
     QTest::keyClick(m_form->txtSearch, 'a');
-    QCOMPARE(rows(), (QStringList{"ab0", "ab1"}));
+    QCOMPARE(termModel(), (QStringList{"ab0", "ab1"}));
 }
 
 void TestMainWindow::keysMoveAndScrollTheList_data()
@@ -389,6 +392,21 @@ void TestMainWindow::keysMoveAndScrollTheList()
     const QRect shown = m_form->List1->visualRect(m_form->List1->currentIndex());
     QVERIFY(m_form->List1->viewport()->rect().contains(shown));
     QCOMPARE(m_form->List1->indexAt(shown.center()), m_form->List1->currentIndex());
+}
+
+// A font changed at run time (the desktop's, or a screen of another scale) makes rows as tall as
+// the new font asks, each below the other.
+void TestMainWindow::rowsAreAsTallAsTheFontAsks()
+{
+    open("##" + Fixture::numberedLines("term", 50));
+    QFont font = m_form->List1->font();
+    font.setPointSize(font.pointSize() * 3);
+    m_form->List1->setFont(font);
+    const QModelIndex second = m_form->termModel()->index(1);
+    const int asked = m_form->List1->sizeHintForIndex(second).height();
+    QVERIFY(asked > 30);
+    QCOMPARE(m_form->List1->visualRect(second).top(), asked);
+    QCOMPARE(m_form->List1->indexAt(QPoint(5, asked + asked / 2)), m_form->termModel()->index(1));
 }
 
 void TestMainWindow::accessibleControls_data()
