@@ -49,7 +49,7 @@ ClipboardHandover::ClipboardHandover()
     if (!qGuiApp || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
     QClipboard* clipboard = QGuiApplication::clipboard();
-    m_copies = QObject::connect(clipboard, &QClipboard::dataChanged, [this, clipboard] {
+    m_copies = QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [this, clipboard] {
         if (clipboard->ownsClipboard() && dataControl())
             WaylandClipboardKeeper::keep(textOf(*clipboard));
     });

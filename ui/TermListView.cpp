@@ -102,9 +102,11 @@ bool TermListView::event(QEvent* event)
     return QAbstractItemView::event(event);
 }
 
-void TermListView::scrollContentsBy(int, int)
+void TermListView::scrollContentsBy(int, int dy)
 {
-    viewport()->update();
+    // The scroll bar counts rows: what is drawn moves by as many rows' height, and only the rows
+    // that came into view are painted.
+    viewport()->scroll(0, dy * rowHeight());
 }
 
 QModelIndex TermListView::moveCursor(CursorAction action, Qt::KeyboardModifiers)

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +54,8 @@ private slots:
     void keysMoveAndScrollTheList_data();
     void keysMoveAndScrollTheList();
     void rowsAreAsTallAsTheFontAsks();
+    void scrollingLeavesOnScreenWhatAFreshPaintDraws_data();
+    void scrollingLeavesOnScreenWhatAFreshPaintDraws();
     void accessibleControls_data();
     void accessibleControls();
     void pressActionClicksAsTheMouseCould_data();
@@ -62,7 +65,7 @@ private slots:
 
 private:
     void open(const QByteArray& dictionary);
-    QStringList termModel() const;
+    QStringList listedTerms() const;
     void waitTicks(int ticks)
     {
         QSignalSpy spy(m_form->Timer, &QTimer::timeout);
@@ -110,7 +113,7 @@ void TestMainWindow::cleanup()
     m_form = nullptr;
 }
 
-QStringList TestMainWindow::termModel() const
+QStringList TestMainWindow::listedTerms() const
 {
     QStringList out;
     for (int r = 0; r < m_form->termModel()->rowCount(); ++r)
@@ -176,10 +179,10 @@ void TestMainWindow::go()
     QFETCH(QString, typed);
     QFETCH(QString, panel);
     QTest::keyClicks(m_form->txtSearch, typed);
-    const QStringList listed = termModel();
+    const QStringList listed = listedTerms();
     runGo(key);
     QCOMPARE(m_form->Text1->toPlainText(), panel);
-    QCOMPARE(termModel(), listed);
+    QCOMPARE(listedTerms(), listed);
 }
 
 void TestMainWindow::goNotFoundShowsInformationBox_data()
@@ -251,7 +254,7 @@ void TestMainWindow::filter()
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
     QTest::keyClicks(m_form->txtSearch, typed);
-    QCOMPARE(termModel(), expected);
+    QCOMPARE(listedTerms(), expected);
     QCOMPARE(m_form->List1->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
     QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
@@ -260,10 +263,10 @@ void TestMainWindow::filter()
 void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
 {
     QTest::keyClicks(m_form->txtSearch, "ha");
-    QCOMPARE(termModel().size(), 2);
+    QCOMPARE(listedTerms().size(), 2);
     m_form->txtSearch->clear();
-    QCOMPARE(termModel().size(), int(m_store.size()));
-    QCOMPARE(termModel().first(), QStringLiteral("ROUTER"));
+    QCOMPARE(listedTerms().size(), int(m_store.size()));
+    QCOMPARE(listedTerms().first(), QStringLiteral("ROUTER"));
     QVERIFY(!m_form->List1->selectionModel()->hasSelection());
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 
@@ -277,7 +280,7 @@ void TestMainWindow::trailingSpaceStillRebuilds()
     clickRow(1);
     WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
     QTest::keyClick(m_form->txtSearch, Qt::Key_Space);
-    QCOMPARE(termModel(), (QStringList{"ROUTER", "router", "RAM"}));
+    QCOMPARE(listedTerms(), (QStringList{"ROUTER", "router", "RAM"}));
     QCOMPARE(m_form->List1->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 }
@@ -357,7 +360,7 @@ void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
     QMetaObject::invokeMethod(
         m_form, [this] { QTest::keyClick(m_form->txtSearch, 'b'); }, Qt::QueuedConnection);
     QTest::keyClick(m_form->txtSearch, 'a');
-    QCOMPARE(termModel(), (QStringList{"ab0", "ab1"}));
+    QCOMPARE(listedTerms(), (QStringList{"ab0", "ab1"}));
 }
 
 void TestMainWindow::keysMoveAndScrollTheList_data()
@@ -407,6 +410,34 @@ void TestMainWindow::rowsAreAsTallAsTheFontAsks()
     QVERIFY(asked > 30);
     QCOMPARE(m_form->List1->visualRect(second).top(), asked);
     QCOMPARE(m_form->List1->indexAt(QPoint(5, asked + asked / 2)), m_form->termModel()->index(1));
+}
+
+void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::newRow("down a row at a time") << QList<int>(25, Qt::Key_Down);
+    QTest::newRow("Page Down, then up a row at a time")
+        << (QList<int>{Qt::Key_PageDown, Qt::Key_PageDown} + QList<int>(25, Qt::Key_Up));
+}
+
+// What is drawn moves with the rows and only what comes into view is painted: the screen then
+// shows what painting every row afresh would.
+void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws()
+{
+    QFETCH(QList<int>, keys);
+    open("##" + Fixture::numberedLines("term", 1000));
+    QWidget* viewport = m_form->List1->viewport();
+    for (const int key : keys) {
+        QTest::keyClick(m_form->List1, Qt::Key(key));
+        QCoreApplication::processEvents(); // each scroll reaches the screen
+    }
+    const QPoint at = viewport->mapTo(m_form, QPoint(0, 0));
+    const QImage shown =
+        m_form->screen()
+            ->grabWindow(m_form->winId(), at.x(), at.y(), viewport->width(), viewport->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, viewport->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestMainWindow::accessibleControls_data()
