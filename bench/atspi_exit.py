@@ -7,7 +7,7 @@ import select
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "app"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
 from atspi_lib import controls, look_up, press  # noqa: E402
 
 pid, how, term = int(sys.argv[1]), sys.argv[2], sys.argv[3]
