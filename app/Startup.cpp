@@ -13,8 +13,6 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
 {
     Form3* splash = forms.form3();
     splash->showAndDraw(); // the only time window events run before the main window is up
-    Form1* main = forms.form1();
-    main->hide();
 
     const QString DataPath = programFolder + QStringLiteral("/data.dat");
     // A folder, a device or a pipe of that name is no dictionary file.
@@ -33,6 +31,8 @@ bool Startup::Form_Load(Forms& forms, const QString& programFolder)
     }
 
     m_store = std::move(loaded.store);
+    // Made on the loaded store: nothing the window builds from it can see it empty.
+    Form1* main = forms.form1();
     main->listEveryTerm();
     forms.unloadForm3();
     main->show();

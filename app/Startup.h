@@ -20,7 +20,7 @@ public:
     // The whole start-up, run once with the program's folder; returns false when the program was
     // ended instead.
     bool Form_Load(Forms& forms, const QString& programFolder);
-    // Empty until Form_Load has loaded it; the windows are given it before that.
+    // Empty until Form_Load has loaded it; the main window is made after that.
     const TermStore& store() const { return m_store; }
 
 private:

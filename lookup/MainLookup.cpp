@@ -6,27 +6,27 @@
 #include "lookup/LookupWindow.h"
 
 MainLookup::MainLookup(const TermStore& store, LookupWindow& window)
-    : m_store(&store), m_window(window)
+    : m_store(store), m_window(window)
 {
 }
 
 const TermIndex& MainLookup::index()
 {
     if (!m_index)
-        m_index = std::make_unique<TermIndex>(*m_store);
+        m_index = std::make_unique<TermIndex>(m_store);
     return *m_index;
 }
 
 const PrefixTable& MainLookup::prefixes()
 {
     if (!m_prefixes)
-        m_prefixes = std::make_unique<PrefixTable>(*m_store);
+        m_prefixes = std::make_unique<PrefixTable>(m_store);
     return *m_prefixes;
 }
 
 void MainLookup::txtSearch_Change()
 {
-    FilterPass::run({LastListIndex, m_passCount}, m_window, *m_store, prefixes());
+    FilterPass::run({LastListIndex, m_passCount}, m_window, m_store, prefixes());
 }
 
 void MainLookup::Timer_Timer()
@@ -37,7 +37,7 @@ void MainLookup::Timer_Timer()
     const qsizetype i = index().firstEqualIgnoringCase(m_window.rowText(row));
     if (i < 0)
         return; // tried again at every tick while this row stays selected
-    m_window.setPanelText(m_store->entry(i));
+    m_window.setPanelText(m_store.entry(i));
     LastListIndex = row;
 }
 
@@ -53,7 +53,7 @@ void MainLookup::go()
     if (i < 0)
         i = index().firstEqual(text, TermIndex::Equality::IgnoringCaseAndDots);
     if (i >= 0)
-        m_window.setPanelText(m_store->entry(i));
+        m_window.setPanelText(m_store.entry(i));
     else
         m_window.showInformation(QStringLiteral("Sorry ! The term %1 was not found.").arg(text));
 }

@@ -34,7 +34,7 @@ private:
     const TermIndex& index();
     const PrefixTable& prefixes();
 
-    const TermStore* m_store;
+    const TermStore& m_store;
     LookupWindow& m_window;
     quint64 m_passCount = 0;
     // Built on first use, so that a large dictionary does not pay for them during start-up.

@@ -8,7 +8,7 @@ constexpr qint64 BatchInterval = 30'000'000; // ns
 } // namespace
 
 TermListModel::TermListModel(const TermStore& store, QObject* parent)
-    : QAbstractListModel(parent), m_store(&store)
+    : QAbstractListModel(parent), m_store(store)
 {
     m_sinceFlush.start();
 }
@@ -27,7 +27,7 @@ QVariant TermListModel::data(const QModelIndex& index, int role) const
 
 QString TermListModel::rowText(int row) const
 {
-    return m_store->term(row < m_inStoreOrder ? row : m_storeIndices[size_t(row - m_inStoreOrder)]);
+    return m_store.term(row < m_inStoreOrder ? row : m_storeIndices[size_t(row - m_inStoreOrder)]);
 }
 
 void TermListModel::clear()
@@ -45,10 +45,10 @@ void TermListModel::showEveryTerm()
     beginResetModel();
     m_storeIndices.clear();
     m_shown = 0;
-    m_inStoreOrder = m_store->size();
+    m_inStoreOrder = m_store.size();
     endResetModel();
     // Room for a pass that lists every term: the first pass then copies no rows as they grow.
-    m_storeIndices.reserve(size_t(m_store->size()));
+    m_storeIndices.reserve(size_t(m_store.size()));
 }
 
 void TermListModel::flush()

@@ -28,7 +28,7 @@ public:
     void flushIfDue();
 
 private:
-    const TermStore* m_store;
+    const TermStore& m_store;
     // The first rows are store indices 0 to this - 1 in order, kept as a count rather than a list.
     qsizetype m_inStoreOrder = 0;
     std::vector<qint32> m_storeIndices;
