@@ -1,6 +1,9 @@
 #include "ui/TermListModel.h"
 
 #include "dictionary/TermStore.h"
+#include "dictionary/Windows1252.h"
+
+#include <array>
 
 namespace {
 // At most one batch of rows for the view in this time: each batch updates the view.
@@ -27,7 +30,30 @@ QVariant TermListModel::data(const QModelIndex& index, int role) const
 
 QString TermListModel::rowText(int row) const
 {
-    return m_store.term(row < m_inStoreOrder ? row : m_storeIndices[size_t(row - m_inStoreOrder)]);
+    return m_store.term(storeIndex(row));
+}
+
+QModelIndexList TermListModel::match(const QModelIndex& start, int role, const QVariant& value,
+                                     int hits, Qt::MatchFlags flags) const
+{
+    const QString text = value.toString();
+    const int rows = rowCount();
+    if (role != Qt::DisplayRole || hits != 1 || flags != (Qt::MatchStartsWith | Qt::MatchWrap) ||
+        text.isEmpty() || !start.isValid() || start.row() >= rows)
+        return QAbstractListModel::match(start, role, value, hits, flags);
+    const Windows1252& codePage = Windows1252::instance();
+    const QChar first = text.front().toCaseFolded();
+    std::array<bool, 256> mayBegin{};
+    for (int byte = 0; byte < 256; ++byte)
+        mayBegin[size_t(byte)] = codePage.toChar(uchar(byte)).toCaseFolded() == first;
+    for (int k = 0; k < rows; ++k) {
+        const int row = (start.row() + k) % rows;
+        const QByteArrayView term = m_store.termBytes(storeIndex(row));
+        if (!term.isEmpty() && mayBegin[uchar(term.front())] &&
+            m_store.term(storeIndex(row)).startsWith(text, Qt::CaseInsensitive))
+            return {index(row)};
+    }
+    return {};
 }
 
 void TermListModel::clear()

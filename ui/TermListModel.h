@@ -18,6 +18,11 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // What the view's keyboard search asks: the next row, wrapping, whose term begins with a text.
+    // A term is decoded only if its first byte is that text's first character in some case.
+    QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
+                          Qt::MatchFlags flags = Qt::MatchStartsWith |
+                                                 Qt::MatchWrap) const override;
 
     QString rowText(int row) const;
     void clear();
@@ -28,6 +33,11 @@ public:
     void flushIfDue();
 
 private:
+    qsizetype storeIndex(int row) const
+    {
+        return row < m_inStoreOrder ? row : m_storeIndices[size_t(row - m_inStoreOrder)];
+    }
+
     const TermStore& m_store;
     // The first rows are store indices 0 to this - 1 in order, kept as a count rather than a list.
     qsizetype m_inStoreOrder = 0;

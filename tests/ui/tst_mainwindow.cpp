@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,6 +55,8 @@ private slots:
     void keysMoveAndScrollTheList_data();
     void keysMoveAndScrollTheList();
     void rowsAreAsTallAsTheFontAsks();
+    void typingInTheListJumpsToATerm_data();
+    void typingInTheListJumpsToATerm();
     void scrollingLeavesOnScreenWhatAFreshPaintDraws_data();
     void scrollingLeavesOnScreenWhatAFreshPaintDraws();
     void accessibleControls_data();
@@ -410,6 +413,35 @@ void TestMainWindow::rowsAreAsTallAsTheFontAsks()
     QVERIFY(asked > 30);
     QCOMPARE(m_form->List1->visualRect(second).top(), asked);
     QCOMPARE(m_form->List1->indexAt(QPoint(5, asked + asked / 2)), m_form->termModel()->index(1));
+}
+
+void TestMainWindow::typingInTheListJumpsToATerm_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::newRow("the next term beginning with it, in either case") << 0 << "a" << 3;
+    QTest::newRow("an accented capital for its small letter") << 0 << "\u00e9" << 2;
+    QTest::newRow("past the last row, from the first") << 4 << "a" << 0;
+    QTest::newRow("two letters typed quickly") << 0 << "al" << 3;
+    QTest::newRow("nothing begins with it") << 1 << "q" << 1;
+}
+
+void TestMainWindow::typingInTheListJumpsToATerm()
+{
+    QFETCH(int, from);
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    open("##Alpha.A.\r\nbeta.B.\r\n\xc9"
+         "clair.C.\r\nalpine.D.\r\nZed.E.\r\n\xe9"
+         "den.F.\r\n");
+    m_form->List1->setFocus();
+    m_form->List1->setCurrentIndex(m_form->termModel()->index(from));
+    for (const QChar c : typed) { // QTest types ASCII only
+        QKeyEvent key(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(m_form->List1, &key);
+    }
+    QCOMPARE(m_form->List1->currentIndex().row(), row);
 }
 
 void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws_data()
