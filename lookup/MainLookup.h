@@ -9,8 +9,9 @@
 class LookupWindow;
 class TermStore;
 
-// The main window's lookup procedures over one store: the filter pass, the selection follower,
-// GO and Copy Definition, with the state they share.
+// The main window's lookup procedures over one store, with the state they share: the filter pass
+// (the terms that begin with the search text, listed while window events run now and then), the
+// selection follower, GO and Copy Definition.
 class MainLookup
 {
 public:
@@ -36,7 +37,7 @@ private:
 
     const TermStore& m_store;
     LookupWindow& m_window;
-    quint64 m_passCount = 0;
+    quint64 m_passCount = 0; // bumped by every filter pass when it starts
     // Built on first use, so that a large dictionary does not pay for them during start-up.
     std::unique_ptr<TermIndex> m_index;
     std::unique_ptr<PrefixTable> m_prefixes;

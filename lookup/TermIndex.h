@@ -7,10 +7,9 @@
 class TermStore;
 class Windows1252;
 
-// Answers "the first stored term equal to this text" without a scan of the store: an
-// open-addressing table keyed by the folded term (Windows1252::fold), each slot holding the key's
-// hash and the store index. Terms that differ only in their dots share a probe chain in store
-// order, so either kind of equality finds the first match along it.
+// Answers "the first stored term equal to this text" without a scan: an open-addressing table of
+// hashes of the folded terms (Windows1252::fold) and store indices. Terms that differ only in their
+// dots share a probe chain in store order, so either equality finds the first match along it.
 class TermIndex
 {
 public:
@@ -23,11 +22,7 @@ public:
     explicit TermIndex(const TermStore& store);
 
     // -1 when no term is equal.
-    qsizetype firstEqual(QStringView text, Equality equality) const;
-    qsizetype firstEqualIgnoringCase(QStringView text) const
-    {
-        return firstEqual(text, Equality::IgnoringCase);
-    }
+    qsizetype firstEqual(QStringView text, Equality equality = Equality::IgnoringCase) const;
 
 private:
     struct Slot

@@ -2,9 +2,9 @@
 // reference reading gives: same count, same terms, same entry texts, no line ends inside.
 #include "ReferenceReading.h"
 #include "dictionary/DictionaryLoader.h"
-#include "dictionary/TextRules.h"
 #include "lookup/MainLookup.h"
 #include "lookup/TermIndex.h"
+#include "tools/import/TextCase.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,12 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (store.size() > 0) {
         const TermIndex index(store);
         const qsizetype last = store.size() - 1;
-        const qsizetype found = index.firstEqualIgnoringCase(store.term(last));
+        const qsizetype found = index.firstEqual(store.term(last));
         if (found < 0 || found > last ||
-            !TextRules::equalIgnoringCase(store.term(found), store.term(last)))
+            !TextCase::equalIgnoringCase(store.term(found), store.term(last)))
             fail("index lookup", last);
         for (qsizetype i = 0; i < found; ++i) {
-            if (TextRules::equalIgnoringCase(store.term(i), store.term(last)))
+            if (TextCase::equalIgnoringCase(store.term(i), store.term(last)))
                 fail("index lookup is not the first match", i);
         }
     }

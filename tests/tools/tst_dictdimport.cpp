@@ -1,9 +1,9 @@
 #include "dictionary/DictionaryLoader.h"
-#include "dictionary/TextRules.h"
 #include "lookup/TermIndex.h"
 #include "tests/support/Fixture.h"
 #include "tools/import/DataFileWriter.h"
 #include "tools/import/DictdDatabase.h"
+#include "tools/import/TextCase.h"
 
 #include <QDir>
 #include <QSet>
@@ -227,16 +227,16 @@ void TestDictdImport::roundTripThroughTheLoader()
     const TermStore store = DictionaryLoader::parse(DataFileWriter::build(sources, summary)).store;
     QSet<QString> seen;
     for (qsizetype i = 0; i < store.size(); ++i)
-        QVERIFY2(!seen.contains(TextRules::lower(store.term(i))), qPrintable(store.term(i)));
+        QVERIFY2(!seen.contains(TextCase::lower(store.term(i))), qPrintable(store.term(i)));
     const TermIndex index(store);
     for (const auto& source : sources) {
         for (const auto& article : source.articles) {
             for (const QString& term : article.terms)
-                QVERIFY2(index.firstEqualIgnoringCase(DataFileWriter::writtenTerm(term)) >= 0,
+                QVERIFY2(index.firstEqual(DataFileWriter::writtenTerm(term)) >= 0,
                          qPrintable(term));
         }
     }
-    const qsizetype found = index.firstEqualIgnoringCase(headword);
+    const qsizetype found = index.firstEqual(headword);
     QVERIFY(found >= 0);
     QCOMPARE(store.entry(found), entry);
 }

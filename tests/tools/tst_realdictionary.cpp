@@ -1,10 +1,10 @@
 // The dictionary that `make data` imports from Debian's packages: one entry per term ignoring
 // case, and every headword of the three databases found by the term index.
 #include "dictionary/DictionaryLoader.h"
-#include "dictionary/TextRules.h"
 #include "lookup/TermIndex.h"
 #include "tools/import/DataFileWriter.h"
 #include "tools/import/DictdDatabase.h"
+#include "tools/import/TextCase.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -46,7 +46,7 @@ void TestRealDictionary::everyHeadwordIsOneFindableTerm()
     const TermStore& store = loaded.store;
     QSet<QString> seen;
     for (qsizetype i = 0; i < store.size(); ++i) {
-        const QString key = TextRules::lower(store.term(i));
+        const QString key = TextCase::lower(store.term(i));
         QVERIFY2(!seen.contains(key), qPrintable(store.term(i)));
         seen.insert(key);
     }
@@ -62,7 +62,7 @@ void TestRealDictionary::everyHeadwordIsOneFindableTerm()
             for (const QString& term : article.terms) {
                 ++headwords;
                 const QString written = DataFileWriter::writtenTerm(term);
-                QVERIFY2(index.firstEqualIgnoringCase(written) >= 0, qPrintable(db + ": " + term));
+                QVERIFY2(index.firstEqual(written) >= 0, qPrintable(db + ": " + term));
                 // Written with middle dots, such a term is still found as the user types it.
                 if (written.contains(MiddleDot) &&
                     QString(written).replace(MiddleDot, u'.') == term) {
@@ -94,7 +94,7 @@ void TestRealDictionary::readmeExamplesAreFound()
     int examples = 0;
     static const QRegularExpression finds(QStringLiteral("`([^`]+)`\\s+finds\\s+`([^`]+)`"));
     for (const QRegularExpressionMatch& m : finds.globalMatch(text)) {
-        qsizetype i = index.firstEqualIgnoringCase(m.captured(1));
+        qsizetype i = index.firstEqual(m.captured(1));
         if (i < 0)
             i = index.firstEqual(m.captured(1), TermIndex::Equality::IgnoringCaseAndDots);
         QVERIFY2(i >= 0, qPrintable(m.captured(0)));
