@@ -11,14 +11,6 @@ QChar lowerChar(QChar c)
     return lowered <= 0xFFFF ? QChar(char16_t(lowered)) : c;
 }
 
-QString lower(QStringView text)
-{
-    QString out(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = lowerChar(text[i]);
-    return out;
-}
-
 QStringView trimSpaces(QStringView text)
 {
     qsizetype begin = 0;
@@ -28,17 +20,6 @@ QStringView trimSpaces(QStringView text)
     while (end > begin && text[end - 1] == u' ')
         --end;
     return text.mid(begin, end - begin);
-}
-
-bool equalIgnoringCase(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (lowerChar(a[i]) != lowerChar(b[i]))
-            return false;
-    }
-    return true;
 }
 
 } // namespace TextRules

@@ -1,5 +1,6 @@
 #include "dictionary/TextRules.h"
 #include "dictionary/Windows1252.h"
+#include "tools/import/TextCase.h"
 
 #include <QSet>
 #include <QStringDecoder>
@@ -90,7 +91,7 @@ void TestWindows1252::spacesAloneAreTrimmed()
 {
     QCOMPARE(TextRules::trimSpaces(u"  a b \t "), QStringView(u"a b \t"));
     QCOMPARE(TextRules::trimSpaces(u"\r\nx\r\n "), QStringView(u"\r\nx\r\n"));
-    QCOMPARE(TextRules::lower(QString::fromUtf8("İSTANBUL")).size(), 8);
+    QCOMPARE(TextCase::lower(QString::fromUtf8("İSTANBUL")).size(), 8);
 }
 
 QTEST_GUILESS_MAIN(TestWindows1252)

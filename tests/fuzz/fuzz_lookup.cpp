@@ -8,6 +8,7 @@
 #include "dictionary/Windows1252.h"
 #include "lookup/LookupWindow.h"
 #include "lookup/MainLookup.h"
+#include "tools/import/TextCase.h"
 
 #include <QList>
 #include <cstdio>
@@ -41,7 +42,7 @@ private:
 
 QString folded(QStringView text)
 {
-    return TextRules::lower(text).replace(QChar(0x00B7), u'.');
+    return TextCase::lower(text).replace(QChar(0x00B7), u'.');
 }
 
 [[noreturn]] void fail(const char* what)
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString typed = TextRules::trimSpaces(key).toString();
     qsizetype found = -1;
     for (qsizetype i = 0; i < store.size() && found < 0; ++i) {
-        if (TextRules::lower(store.term(i)) == TextRules::lower(typed))
+        if (TextCase::lower(store.term(i)) == TextCase::lower(typed))
             found = i;
     }
     for (qsizetype i = 0; i < store.size() && found < 0; ++i) {

@@ -2,6 +2,7 @@
 
 #include "dictionary/TextRules.h"
 #include "dictionary/Windows1252.h"
+#include "tools/import/TextCase.h"
 
 #include <QSaveFile>
 #include <algorithm>
@@ -208,7 +209,7 @@ QByteArray DataFileWriter::build(const QList<Source>& sources, Summary& summary)
                 const QString shown = withoutFullStops(article.terms[t]);
                 const QString written = inWindows1252(shown);
                 noteHeadword(article.terms[t], shown, written, summary);
-                headings.push_back({TextRules::lower(written), shown, s, &article, t > 0});
+                headings.push_back({TextCase::lower(written), shown, s, &article, t > 0});
                 summary.aliases += t > 0 ? 1 : 0;
             }
         }

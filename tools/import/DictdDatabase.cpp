@@ -1,6 +1,6 @@
 #include "tools/import/DictdDatabase.h"
 
-#include "dictionary/TextRules.h"
+#include "tools/import/TextCase.h"
 
 #include <QFile>
 #include <QHash>
@@ -109,7 +109,7 @@ void DictdDatabase::addIndexKeys(Article& article, const QStringList& keys)
     QStringList& terms = article.terms;
     const auto spelled = [&terms](const QString& key) {
         return std::any_of(terms.cbegin(), terms.cend(), [&key](const QString& t) {
-            return TextRules::equalIgnoringCase(t, key);
+            return TextCase::equalIgnoringCase(t, key);
         });
     };
     for (const QString& key : keys) {
@@ -118,7 +118,7 @@ void DictdDatabase::addIndexKeys(Article& article, const QStringList& keys)
         bool joined = false;
         for (qsizetype i = 0; i + 1 < terms.size() && !joined; ++i) {
             const QString both = terms[i] + u' ' + terms[i + 1];
-            if (TextRules::equalIgnoringCase(both, key)) {
+            if (TextCase::equalIgnoringCase(both, key)) {
                 terms[i] = both;
                 terms.removeAt(i + 1);
                 joined = true;
