@@ -4,9 +4,8 @@
 
 class LabelButton;
 
-// What assistive technology sees of a label button: a push button named by its caption, its
-// tooltip as description, and a press action that clicks it as the mouse does, and only where the
-// mouse could: never in a hidden window or behind a message box.
+// A label button for assistive technology: a push button named by its caption, described by its
+// tooltip, whose press clicks it only where the mouse could (not hidden, not behind a box).
 class AccessibleLabelButton : public QAccessibleWidget
 {
 public:

@@ -4,9 +4,8 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
-// One row of the term list for assistive technology: a list item named by its term, which a tool
-// can select as Qt's own list rows are (their "Toggle" action). It stands for a row number, so
-// after a filter pass it names the term that row now shows.
+// A term list row for assistive technology: a list item named by its term, selectable as Qt's own
+// rows are ("Toggle"). It stands for a row number: after a filter pass it names that row's term.
 class AccessibleTermRow : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:

@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "ui/ClipboardText.h"
 #include "ui/Colors.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -11,8 +12,11 @@
 #include "ui/WindowMoves.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTextEdit>
 #include <QTimer>
 #include <limits>
@@ -20,6 +24,8 @@
 using namespace Colors;
 
 namespace {
+
+constexpr qint64 PumpInterval = 1'000'000; // ns
 
 void setBase(QWidget* widget, const QColor& color)
 {
@@ -33,7 +39,7 @@ void setBase(QWidget* widget, const QColor& color)
 Form1::Form1(WindowMoves& moves, const TermStore& store)
     : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(660, 493), White, nullptr,
                     FixedWindow),
-      m_moves(moves), m_termModel(new TermListModel(store, this)), m_lookup(store, m_port)
+      m_moves(moves), m_termModel(new TermListModel(store, this)), m_lookup(store, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title);
@@ -173,4 +179,77 @@ void Form1::closeEvent(QCloseEvent* event)
     // Closing the main window from its title bar ends the program, as Exit does.
     event->accept();
     m_moves.exitProgram();
+}
+
+QString Form1::searchText() const
+{
+    return txtSearch->text();
+}
+
+int Form1::currentRow() const
+{
+    // The selected row, not the view's current index: a view gives itself a current row, without
+    // selecting it, when it takes the focus.
+    const QItemSelection selected = List1->selectionModel()->selection();
+    return selected.isEmpty() ? -1 : selected.first().top();
+}
+
+QString Form1::rowText(int row) const
+{
+    return m_termModel->rowText(row);
+}
+
+void Form1::clearRows()
+{
+    m_sincePump.invalidate();                  // a pass lets events run at its first chance
+    List1->selectionModel()->clearSelection(); // a pass leaves no row selected
+    m_termModel->clear();
+}
+
+void Form1::appendRow(qsizetype storeIndex)
+{
+    m_termModel->append(storeIndex);
+}
+
+void Form1::rowsFilled()
+{
+    m_termModel->flush();
+}
+
+QString Form1::panelText() const
+{
+    // The raw text keeps non-breaking spaces; paragraph ends read as line feeds.
+    QString text = Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+void Form1::setPanelText(const QString& text)
+{
+    Text1->setPlainText(text);
+}
+
+void Form1::pumpEvents()
+{
+    // An event run polls the X connection: at most one a millisecond, which no user can tell apart.
+    if (m_sincePump.isValid() && m_sincePump.nsecsElapsed() < PumpInterval)
+        return;
+    m_termModel->flushIfDue();
+    QCoreApplication::processEvents();
+    m_sincePump.start();
+}
+
+void Form1::showInformation(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Quillary"), text, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void Form1::setClipboardText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    (new ClipboardText(text))->putOn(*clipboard);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "lookup/LookupWindow.h"
 #include "lookup/MainLookup.h"
-#include "ui/MainWindowPort.h"
 #include "ui/PictureWindow.h"
+
+#include <QElapsedTimer>
 
 class LabelButtonArray;
 class QLineEdit;
@@ -14,8 +16,8 @@ class TermStore;
 class WindowMoves;
 
 // The main window: term list, search box, entry panel and four label buttons. Its events run
-// the lookup procedures and the moves of the application shell.
-class Form1 : public PictureWindow
+// the lookup procedures, which see it as a LookupWindow, and the moves of the application shell.
+class Form1 : public PictureWindow, public LookupWindow
 {
     Q_OBJECT
 
@@ -53,6 +55,18 @@ public:
 
     void CommandButton_Click(int index);
 
+    QString searchText() const override;
+    int currentRow() const override;
+    QString rowText(int row) const override;
+    void clearRows() override;
+    void appendRow(qsizetype storeIndex) override;
+    void rowsFilled() override;
+    QString panelText() const override;
+    void setPanelText(const QString& text) override;
+    void pumpEvents() override;
+    void showInformation(const QString& text) override;
+    void setClipboardText(const QString& text) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -66,7 +80,7 @@ private:
 
     WindowMoves& m_moves;
     TermListModel* m_termModel;
-    MainWindowPort m_port{*this};
     MainLookup m_lookup;
+    QElapsedTimer m_sincePump;
     bool m_filterPreparedAfterPaint = false;
 };

@@ -4,10 +4,9 @@
 #include <QColor>
 #include <QKeySequence>
 
-// The caption of a flat label button: centred text on a transparent background. A press with any
-// mouse button reports mouseDown and its release mouseUp, for the pressed look; a left click,
-// released inside, clicks. It takes no keyboard focus; assistive technology sees it as a push
-// button.
+// The caption of a flat label button: centred text, transparent. A press of any mouse button
+// reports mouseDown and its release mouseUp, for the pressed look; a left button released inside
+// clicks. It takes no keyboard focus; assistive technology sees a push button.
 class LabelButton : public QAbstractButton
 {
     Q_OBJECT

@@ -6,9 +6,8 @@
 
 class TermStore;
 
-// The term list's rows, each a store index shown as that stored term. Appended rows wait at the
-// end of the list, unseen, and reach the view in batches, so that rebuilding a long list does not
-// update the view at every event run.
+// The term list's rows, each a store index shown as its term. Appended rows wait unseen and reach
+// the view in batches, so rebuilding a long list does not update the view at every event run.
 class TermListModel : public QAbstractListModel
 {
     Q_OBJECT

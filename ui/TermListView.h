@@ -3,13 +3,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 
-// The term list: one row at a time selected, and kept selected by every gesture; only the filter
-// pass clears it. In a list with no selected row, the first Down selects the current row rather
-// than the next, as list boxes do.
-//
-// Its rows all have one height, so where a row lies is worked out from its number: the view keeps
-// nothing per row and lays nothing out when rows come or go, which keeps a list of a million
-// terms as quick to fill and as small as one of a thousand. It scrolls by whole rows.
+// The term list: one row selected, kept so by every gesture (only a filter pass clears it); with
+// none selected, the first Down selects the current row, as list boxes do. Rows share one height,
+// so a row's place comes from its number and nothing is kept or laid out per row: a million terms
+// fill as fast as a thousand. It scrolls by whole rows.
 class TermListView : public QAbstractItemView
 {
     Q_OBJECT

@@ -5,7 +5,6 @@
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
-#include "ui/MainWindowPort.h"
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
 
@@ -550,7 +549,7 @@ void TestMainWindow::pressActionClicksAsTheMouseCould()
             QCoreApplication::processEvents();
             box->close();
         });
-        MainWindowPort(*m_form).showInformation("up");
+        m_form->showInformation("up");
     } else {
         actions->doAction(action);
         QCOMPARE(clicked.count(), 0); // the tool has its answer before the click runs
