@@ -78,10 +78,8 @@ void Forms::goBack()
     unloadForm2();
 }
 
-// The end comes while the main window still shows: it hands a copied text on first, and KWin's
-// bridge follows a change of the X clipboard's owner only while an X window of the program is
-// there. The real end never returns; one that does (a test's) finds the window unloaded as Exit
-// leaves it.
+// The end comes while the main window shows: KWin's bridge follows the X clipboard's owner only
+// while an X window of the program is there. A test's end returns, and finds the window unloaded.
 void Forms::exitProgram()
 {
     m_end(0);

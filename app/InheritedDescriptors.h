@@ -4,9 +4,8 @@
 // with threads (no allocation, no locks).
 namespace InheritedDescriptors {
 
-// Closes every descriptor but keep, whatever the descriptor limit: glibc's closefrom uses
-// close_range, and where that is refused closes what /proc/self/fd lists (where neither can be
-// done, it ends the process).
+// Closes every descriptor but keep, whatever the limit: glibc's closefrom uses close_range, else
+// what /proc/self/fd lists, else ends the process.
 void closeAllBut(int keep);
 
 } // namespace InheritedDescriptors

@@ -5,7 +5,6 @@
 #include "dictionary/Module1.h"
 #include "ui/Form1.h"
 
-#include <QAbstractItemView>
 #include <QFileInfo>
 #include <QMessageBox>
 

@@ -4,11 +4,10 @@
 #include <functional>
 #include <string>
 
-// Keeps a text on the X clipboard after this process has ended: a forked process of our own takes
-// the clipboard, hands the text to the clipboard manager when there is one that takes it, and
-// otherwise serves it until another program takes the clipboard. The forked process uses only
-// libc (glibc keeps malloc usable in a child of a threaded process) and xcb on a connection of
-// its own, which no other thread of this one uses: it touches no lock another thread may hold.
+// Keeps a text on the X clipboard after this process has ended: a forked process of our own hands
+// it to a clipboard manager that takes it, or serves it until another program copies. The child
+// uses only libc (glibc keeps malloc usable after a fork) and xcb on a connection no other thread
+// uses: it touches no lock another thread may hold.
 class XcbClipboardKeeper
 {
 public:

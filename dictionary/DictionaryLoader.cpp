@@ -90,22 +90,15 @@ void splitLines(TermStore& store)
     }
 }
 
-QString cannotRead(const QString& name, const QString& why)
+DictionaryLoader::Result cannotRead(const QString& name, const QString& why)
 {
-    return QStringLiteral("Cannot read %1: %2").arg(name, why);
+    return {{}, QStringLiteral("Cannot read %1: %2").arg(name, why)};
 }
 
-QString tooLarge(const QString& name)
+DictionaryLoader::Result tooLarge(const QString& name)
 {
     return cannotRead(name, QStringLiteral("the file is larger than the 4 GiB that a dictionary "
                                            "may hold"));
-}
-
-DictionaryLoader::Result failed(const QString& error)
-{
-    DictionaryLoader::Result result;
-    result.error = error;
-    return result;
 }
 
 } // namespace
@@ -114,7 +107,7 @@ DictionaryLoader::Result DictionaryLoader::parse(QByteArrayView bytes, const QSt
 {
     // The store's offsets are 32-bit.
     if (bytes.size() > TermStore::MaxTextSize)
-        return failed(tooLarge(name));
+        return tooLarge(name);
     Result result;
     if (!bytes.isEmpty()) // an empty view may have no data pointer at all
         memcpy(result.store.textBuffer(bytes.size()), bytes.data(), size_t(bytes.size()));
@@ -126,7 +119,7 @@ DictionaryLoader::Result DictionaryLoader::parse(QByteArrayView bytes, const QSt
 DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const QString& name)
 {
     if (!device.isSequential() && device.size() > TermStore::MaxTextSize)
-        return failed(tooLarge(name));
+        return tooLarge(name);
     Result result;
     TermStore& store = result.store;
     // One byte of headroom lets the read that finds the end happen without growing the buffer.
@@ -140,12 +133,12 @@ DictionaryLoader::Result DictionaryLoader::loadDevice(QIODevice& device, const Q
         }
         const qint64 n = device.read(buffer + used, capacity - used);
         if (n < 0)
-            return failed(cannotRead(name, device.errorString()));
+            return cannotRead(name, device.errorString());
         if (n == 0)
             break;
         used += n;
         if (used > TermStore::MaxTextSize) // a pipe, or a file that grew while it was read
-            return failed(tooLarge(name));
+            return tooLarge(name);
     }
     store.setTextSize(used);
     splitLines(store);
@@ -156,6 +149,6 @@ DictionaryLoader::Result DictionaryLoader::loadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        return {{}, QStringLiteral("Cannot open %1: %2").arg(path, file.errorString())};
     return loadDevice(file, path); // the file is closed as it goes out of scope
 }

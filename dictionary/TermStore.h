@@ -6,10 +6,10 @@
 #include <QString>
 #include <vector>
 
-// The loaded dictionary: for each entry line, in file order, its display term and its whole text.
-// Lines are kept as the file's own Windows-1252 bytes in one buffer and decoded when read; each
-// entry adds eight bytes, its line's start and where its term lies, so that a large dictionary
-// stays close to the size of its file. An entry's text runs from its start to the next line end.
+// The loaded dictionary: each entry line's display term and whole text, in file order. The file's
+// bytes stay in one buffer, decoded when read; an entry adds eight bytes (its line's start, where
+// its term lies), so a large dictionary stays close to its file's size. An entry runs to the next
+// line end.
 class TermStore
 {
 public:
