@@ -19,7 +19,10 @@ template <typename Form> void unload(QPointer<Form>& form)
 
 } // namespace
 
-Forms::Forms(const TermStore& store, ProgramEnd end) : m_store(store), m_end(std::move(end)) {}
+Forms::Forms(const TermStore& store, ClipboardOwner& clipboard, ProgramEnd end)
+    : m_store(store), m_clipboard(clipboard), m_end(std::move(end))
+{
+}
 
 Forms::~Forms()
 {
@@ -31,7 +34,7 @@ Forms::~Forms()
 Form1* Forms::form1()
 {
     if (m_form1.isNull()) {
-        m_form1 = new Form1(*this, m_store);
+        m_form1 = new Form1(*this, m_store, m_clipboard);
         m_form1->centreOnScreen();
     }
     return m_form1;

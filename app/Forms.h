@@ -5,6 +5,7 @@
 
 #include <QPointer>
 
+class ClipboardOwner;
 class Form1;
 class Form2;
 class Form3;
@@ -15,8 +16,8 @@ class TermStore;
 class Forms : public WindowMoves
 {
 public:
-    // The main window reads store, whenever it is created.
-    Forms(const TermStore& store, ProgramEnd end);
+    // The main window reads store, and copies to clipboard, whenever it is created.
+    Forms(const TermStore& store, ClipboardOwner& clipboard, ProgramEnd end);
     ~Forms() override;
 
     Form1* form1();
@@ -36,6 +37,7 @@ public:
 
 private:
     const TermStore& m_store;
+    ClipboardOwner& m_clipboard;
     ProgramEnd m_end;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;

@@ -1,22 +1,21 @@
 #include "app/ProgramEnd.h"
 
-#include "app/ClipboardHandover.h"
+#include "clipboard/ClipboardOwner.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace ProgramEnds {
 
-ProgramEnd immediate()
+ProgramEnd immediate(ClipboardOwner& clipboard)
 {
-    auto handover = std::make_shared<ClipboardHandover>();
-    return [handover](int exitCode) {
-        std::fflush(nullptr);
+    return [&clipboard](int exitCode) {
         // _Exit runs no destructor, so Qt's own hand-over of the clipboard to a manager, made as
-        // the application object goes, never runs: this one stands in for it.
-        handover->beforeEnd();
-        std::_Exit(exitCode);
+        // the application object goes, never runs: the clipboard's owner stands in for it.
+        clipboard.handOver([exitCode] {
+            std::fflush(nullptr);
+            std::_Exit(exitCode);
+        });
     };
 }
 

@@ -3,6 +3,7 @@
 // list that no term begins with (its keyboard search, over every row). Usage: bench_filter
 // <entries>
 #include "BenchDictionary.h"
+#include "clipboard/ClipboardOwner.h"
 #include "dictionary/DictionaryLoader.h"
 #include "harness/NoMoves.h"
 #include "lookup/MainLookup.h"
@@ -72,7 +73,8 @@ int main(int argc, char** argv)
     }
 
     NoMoves moves;
-    Form1 form(moves, store);
+    ClipboardOwner clipboard{QString()};
+    Form1 form(moves, store, clipboard);
     form.listEveryTerm();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

@@ -1,9 +1,7 @@
 # A private Xvfb for the scripts and the end-to-end tests; sourced. start_xvfb_server starts one
 # on a display that Xvfb itself finds free and exports DISPLAY; stop_xvfb_server, from the
-# caller's EXIT trap, ends it. start_clipman DIR starts Xfce's clipboard manager on it, with a
-# session bus of its own, and stop_clipman ends it.
+# caller's EXIT trap, ends it.
 xvfb_pid=""
-clipman_pid=""
 
 start_xvfb_server() {
     local number
@@ -26,19 +24,31 @@ stop_xvfb_server() {
     return 0
 }
 
-# Returns once the manager has taken CLIPBOARD_MANAGER.
-start_clipman() {
-    dbus-run-session -- sh -c 'echo $$ > "$1"; exec xfce4-clipman' sh "$1/clipman.pid" \
-        >/dev/null 2>&1 &
-    for _ in $(seq 100); do
-        [ -n "$(xclip -o -selection CLIPBOARD_MANAGER -t TARGETS 2>/dev/null)" ] && break
-        sleep 0.1
-    done
-    clipman_pid=$(cat "$1/clipman.pid")
+# start_desktop_program NAME DIR COMMAND...: a program of an X desktop (a clipboard manager, a
+# settings daemon) on the server, with a session bus, HOME and XDG_RUNTIME_DIR of its own in
+# DIR/NAME-home, in a process group of its own; the bus's address is left in DIR/NAME-home/bus.
+# Returns at once: the caller waits for what the program does. stop_desktop_programs ends every
+# group started, whatever they started in turn, and waits until they are gone.
+desktop_groups=()
+
+start_desktop_program() {
+    local name=$1 dir=$2
+    shift 2
+    local home=$dir/$name-home
+    mkdir -p -m 700 "$home"
+    HOME=$home XDG_RUNTIME_DIR=$home setsid dbus-run-session -- \
+        sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" > "$0/bus"; exec "$@"' "$home" "$@" \
+        > "$dir/$name.log" 2>&1 &
+    desktop_groups+=("$!")
 }
 
-stop_clipman() {
-    [ -n "$clipman_pid" ] && kill "$clipman_pid" 2>/dev/null
-    clipman_pid=""
+stop_desktop_programs() {
+    local group
+    for group in "${desktop_groups[@]}"; do
+        kill -- "-$group" 2>/dev/null || continue
+        for _ in $(seq 50); do kill -0 -- "-$group" 2>/dev/null || break; sleep 0.1; done
+        kill -KILL -- "-$group" 2>/dev/null || true
+    done
+    desktop_groups=()
     return 0
 }

@@ -1,6 +1,6 @@
 #include "ui/Form1.h"
 
-#include "ui/ClipboardText.h"
+#include "clipboard/ClipboardOwner.h"
 #include "ui/Colors.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
@@ -12,7 +12,6 @@
 #include "ui/WindowMoves.h"
 
 #include <QAbstractItemView>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -36,10 +35,11 @@ void setBase(QWidget* widget, const QColor& color)
 
 } // namespace
 
-Form1::Form1(WindowMoves& moves, const TermStore& store)
+Form1::Form1(WindowMoves& moves, const TermStore& store, ClipboardOwner& clipboard)
     : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(660, 493), White, nullptr,
                     FixedWindow),
-      m_moves(moves), m_termModel(new TermListModel(store, this)), m_lookup(store, *this)
+      m_moves(moves), m_clipboard(clipboard), m_termModel(new TermListModel(store, this)),
+      m_lookup(store, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title);
@@ -249,7 +249,5 @@ void Form1::showInformation(const QString& text)
 
 void Form1::setClipboardText(const QString& text)
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    (new ClipboardText(text))->putOn(*clipboard);
+    m_clipboard.copy(text);
 }

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 
+class ClipboardOwner;
 class LabelButtonArray;
 class QLineEdit;
 class QAbstractItemView;
@@ -38,8 +39,9 @@ public:
         CopyDefinition = 3
     };
 
-    // The store may still be empty: the window lists no terms until listEveryTerm.
-    Form1(WindowMoves& moves, const TermStore& store);
+    // The store may still be empty: the window lists no terms until listEveryTerm. Copies go to
+    // the program's clipboard owner.
+    Form1(WindowMoves& moves, const TermStore& store, ClipboardOwner& clipboard);
     // Every stored term in the list, in store order, with the first row current; what the first
     // filter pass needs is built once the window is painted, before anyone types.
     void listEveryTerm();
@@ -79,6 +81,7 @@ private:
     void createButtons();
 
     WindowMoves& m_moves;
+    ClipboardOwner& m_clipboard;
     TermListModel* m_termModel;
     MainLookup m_lookup;
     QElapsedTimer m_sincePump;

@@ -2,6 +2,7 @@
 // real ending: nothing of the pass may run after it. CTest fails the run on "pass went on".
 #include "app/Forms.h"
 #include "app/Startup.h"
+#include "clipboard/ClipboardOwner.h"
 #include "tests/support/Fixture.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
@@ -26,7 +27,8 @@ int main(int argc, char** argv)
     file.close();
 
     Startup startup;
-    Forms forms(startup.store(), ProgramEnds::immediate());
+    ClipboardOwner clipboard{QString()};
+    Forms forms(startup.store(), clipboard, ProgramEnds::immediate(clipboard));
     if (!startup.Form_Load(forms, dir.path()))
         return 2;
     Form1* main = forms.form1();

@@ -1,6 +1,7 @@
 // Every control of the three windows against the windows' control tables: box, text, font,
 // colours and tooltip, one row a control. A value left empty in a row is not checked.
 #include "app/Form3.h"
+#include "clipboard/ClipboardOwner.h"
 #include "dictionary/TermStore.h"
 #include "harness/NoMoves.h"
 #include "ui/Form1.h"
@@ -65,6 +66,7 @@ private:
     QWidget* window(const QString& name) const;
 
     NoMoves m_moves;
+    ClipboardOwner m_clipboard{QString()};
     TermStore m_noTerms;
     std::unique_ptr<Form1> m_main;
     std::unique_ptr<Form2> m_about;
@@ -73,7 +75,7 @@ private:
 
 void TestControlTable::initTestCase()
 {
-    m_main = std::make_unique<Form1>(m_moves, m_noTerms);
+    m_main = std::make_unique<Form1>(m_moves, m_noTerms, m_clipboard);
     m_about = std::make_unique<Form2>(m_moves);
     m_splash = std::make_unique<Form3>();
 }

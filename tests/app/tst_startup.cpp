@@ -1,6 +1,7 @@
 #include "app/Form3.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
+#include "clipboard/ClipboardOwner.h"
 #include "tests/support/Fixture.h"
 #include "tests/support/Waiting.h"
 #include "ui/Form1.h"
@@ -75,6 +76,7 @@ private:
 
     QTemporaryDir* m_dir = nullptr;
     Startup* m_startup = nullptr;
+    ClipboardOwner m_clipboard{QString()};
     Forms* m_forms = nullptr;
     QList<int> m_ends;
 };
@@ -84,7 +86,7 @@ void TestStartup::init()
     m_dir = new QTemporaryDir;
     m_ends.clear();
     m_startup = new Startup;
-    m_forms = new Forms(m_startup->store(), [this](int code) { m_ends << code; });
+    m_forms = new Forms(m_startup->store(), m_clipboard, [this](int code) { m_ends << code; });
 }
 
 void TestStartup::cleanup()

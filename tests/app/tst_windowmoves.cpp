@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 #include "app/Startup.h"
+#include "clipboard/ClipboardOwner.h"
 #include "tests/support/Fixture.h"
 #include "tests/support/Waiting.h"
 #include "ui/Form1.h"
@@ -48,6 +49,7 @@ private:
 
     QTemporaryDir* m_dir = nullptr;
     Startup* m_startup = nullptr;
+    ClipboardOwner m_clipboard{QString()};
     Forms* m_forms = nullptr;
     Form1* m_main = nullptr;
 };
@@ -56,7 +58,8 @@ void TestWindowMoves::init()
 {
     m_dir = new QTemporaryDir;
     m_startup = new Startup;
-    m_forms = new Forms(m_startup->store(), [](int) { QFAIL("the program must not end here"); });
+    m_forms = new Forms(m_startup->store(), m_clipboard,
+                        [](int) { QFAIL("the program must not end here"); });
     QVERIFY(Fixture::writeFile(m_dir->filePath("data.dat"), Fixture::SmallDictionary));
     QVERIFY(m_startup->Form_Load(*m_forms, m_dir->path()));
     m_main = m_forms->form1();

@@ -22,6 +22,7 @@ dpkg-deb -x "$deb" "$root"
 expected="usr/bin/quillary
 usr/lib/quillary/data.dat
 usr/lib/quillary/quillary
+usr/lib/quillary/quillary-clip
 usr/share/applications/$app_id.desktop
 usr/share/doc/quillary/changelog.gz
 usr/share/doc/quillary/copyright

@@ -1,13 +1,11 @@
 // X requests that the end-to-end tests need and the X tools lack. In an X server, DISPLAY set:
 //   xhelper manager HOW   a stand-in clipboard manager that owns CLIPBOARD_MANAGER, prints "ready"
 //                         once it does and "asked" at the first SAVE_TARGETS request, which it
-//                         meets as HOW says:
-//                           save    fetches the clipboard's UTF8_STRING, answers, ends
+//                         meets as HOW says (what no real manager here does):
 //                           answer  answers as if saved without fetching anything, ends
-//                           fetch   fetches the UTF8_STRING and never answers (xfce4-clipman 1.6.6)
-//                           silent  neither fetches nor answers
-//                         prints "saved: TEXT" for what it fetched; the last two stay until ended
+//                           silent  neither fetches nor answers, and stays until ended
 //   xhelper close WINDOW  asks a window to close, as a window manager's close button does
+//   xhelper owner NAME    prints the owner of the selection NAME, 0 for none
 #include "harness/XcbClient.h"
 
 #include <cstdio>
@@ -24,23 +22,6 @@ xcb_window_t window;
 xcb_atom_t intern(const char* name)
 {
     return XcbClient::intern(c, name);
-}
-
-std::string fetchClipboard(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into)
-{
-    xcb_convert_selection(c, window, clipboard, utf8, into, XCB_CURRENT_TIME);
-    xcb_flush(c);
-    auto* notify = XcbClient::waitFor<xcb_selection_notify_event_t>(c, XCB_SELECTION_NOTIFY);
-    const bool given = notify && notify->property != XCB_NONE;
-    std::free(notify);
-    if (!given)
-        return "(refused)";
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 1, window, into, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 24), nullptr);
-    std::string text(static_cast<const char*>(xcb_get_property_value(reply)),
-                     size_t(xcb_get_property_value_length(reply)));
-    std::free(reply);
-    return text;
 }
 
 } // namespace
@@ -80,13 +61,7 @@ int standInManager(const std::string& how)
         }
         std::printf("asked\n");
         std::fflush(stdout);
-        if (how == "save" || how == "fetch") {
-            const std::string text = fetchClipboard(intern("CLIPBOARD"), intern("UTF8_STRING"),
-                                                    intern("QUILLARY_SAVED"));
-            std::printf("saved: %s\n", text.c_str());
-            std::fflush(stdout);
-        }
-        if (how == "save" || how == "answer") {
+        if (how == "answer") {
             xcb_selection_notify_event_t done{};
             done.response_type = XCB_SELECTION_NOTIFY;
             done.time = request->time;
@@ -104,6 +79,15 @@ int standInManager(const std::string& how)
     return 0; // the connection closed while waiting
 }
 
+int printOwner(const char* name)
+{
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, intern(name)), nullptr);
+    std::printf("%u\n", reply ? reply->owner : 0u);
+    std::free(reply);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     c = xcb_connect(nullptr, nullptr);
@@ -113,6 +97,9 @@ int main(int argc, char** argv)
         return standInManager(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "close") == 0)
         return closeWindow(xcb_window_t(std::strtoul(argv[2], nullptr, 0)));
-    std::fprintf(stderr, "usage: xhelper manager HOW | xhelper close WINDOW\n");
+    if (argc == 3 && std::strcmp(argv[1], "owner") == 0)
+        return printOwner(argv[2]);
+    std::fprintf(stderr,
+                 "usage: xhelper manager HOW | xhelper close WINDOW | xhelper owner NAME\n");
     return 2;
 }

@@ -2,7 +2,7 @@
 # They set `work` (a temporary folder) and `pid` (the running program, if any).
 
 fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
-check() { [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"; echo "ok - $1"; }
+check() { [ "$2" = "$3" ] || fail "$1: expected '${3:0:300}', got '${2:0:300}'"; echo "ok - $1"; }
 
 main_title='^Quillary {37}by Ostrevan\.$'
 about_title='^About Quillary {31}by Ostrevan\.$'
@@ -19,7 +19,7 @@ start_xvfb() {
 
 stop_xvfb() {
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
-    stop_clipman
+    stop_desktop_programs
     stop_xvfb_server
     rm -rf "$work"
 }

@@ -1,3 +1,4 @@
+#include "clipboard/ClipboardOwner.h"
 #include "dictionary/DictionaryLoader.h"
 #include "harness/NoMoves.h"
 #include "tests/support/Fixture.h"
@@ -87,6 +88,7 @@ private:
 
     TermStore m_store;
     NoMoves m_moves;
+    ClipboardOwner m_clipboard{QString()};
     Form1* m_form = nullptr;
 };
 
@@ -100,7 +102,7 @@ void TestMainWindow::open(const QByteArray& dictionary)
 {
     delete m_form; // before the store it reads
     m_store = DictionaryLoader::parse(dictionary).store;
-    m_form = new Form1(m_moves, m_store);
+    m_form = new Form1(m_moves, m_store, m_clipboard);
     // Every change of the rows in these tests, the batched inserts included, checked as it happens.
     new QAbstractItemModelTester(m_form->termModel(),
                                  QAbstractItemModelTester::FailureReportingMode::QtTest, m_form);

@@ -1,4 +1,4 @@
-#include "ui/ClipboardText.h"
+#include "clipboard/ClipboardText.h"
 
 #include <QClipboard>
 

@@ -1,0 +1,146 @@
+#include "clipboard/ClipboardOwner.h"
+
+#include "clipboard/ClipboardText.h"
+#include "clipboard/DataControl.h"
+#include "clipboard/KeeperLaunch.h"
+#include "clipboard/WlCopy.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QWindow>
+#include <utility>
+#include <xcb/xcb.h>
+
+namespace {
+
+// The program's copy, read without counting as another program's fetch.
+QString textOf(const QClipboard& clipboard)
+{
+    const auto* copied = qobject_cast<const ClipboardText*>(clipboard.mimeData());
+    return copied ? copied->copied() : clipboard.text();
+}
+
+void hideWindows()
+{
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        window->hide();
+}
+
+} // namespace
+
+ClipboardOwner::ClipboardOwner(QString keeper, QObject* parent)
+    : QObject(parent), m_keeper(std::move(keeper))
+{
+    m_wait.setSingleShot(true);
+    connect(&m_wait, &QTimer::timeout, this, &ClipboardOwner::ended);
+    // Queued: a text box's copy is made the program's once the text box is done setting it.
+    if (QClipboard* clipboard = qGuiApp ? QGuiApplication::clipboard() : nullptr)
+        connect(clipboard, &QClipboard::dataChanged, this, &ClipboardOwner::adopt,
+                Qt::QueuedConnection);
+}
+
+ClipboardOwner::Keeping ClipboardOwner::keeping()
+{
+    if (m_keeping != Keeping::Undecided)
+        return m_keeping;
+    const QString platform = qGuiApp ? QGuiApplication::platformName() : QString();
+    m_keeping = Keeping::Nothing;
+    if (platform == QLatin1String("xcb")) {
+        m_keeping = Keeping::Keeper;
+    } else if (platform.startsWith(QLatin1String("wayland"))) {
+        const QString wlCopy = WlCopy::find();
+        if (!DataControl::offered())
+            m_keeping = Keeping::Desktop;
+        else if (!wlCopy.isEmpty()) {
+            m_keeping = Keeping::WlCopy;
+            m_wlCopy = new WlCopy(wlCopy, this);
+        }
+    }
+    return m_keeping;
+}
+
+void ClipboardOwner::copy(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    (new ClipboardText(text))->putOn(*clipboard);
+}
+
+// Each copy of the program's, as it lands: a text box's made the program's own, and where wl-copy
+// keeps copies, handed to it.
+void ClipboardOwner::adopt()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (m_handingOver || !clipboard->ownsClipboard())
+        return;
+    if (!qobject_cast<const ClipboardText*>(clipboard->mimeData()))
+        copy(clipboard->text());
+    const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
+    if (copied && copied != m_handed && keeping() == Keeping::WlCopy) {
+        m_handed = copied;
+        m_wlCopy->keep(copied->copied());
+    }
+}
+
+void ClipboardOwner::handOver(std::function<void()> then)
+{
+    if (m_handingOver)
+        return;
+    QClipboard* clipboard = qGuiApp ? QGuiApplication::clipboard() : nullptr;
+    if (clipboard && clipboard->ownsClipboard()) {
+        const Keeping how = keeping();
+        if (how == Keeping::WlCopy)
+            adopt();
+        m_handingOver = true;
+        if (how == Keeping::Keeper)
+            toKeeper(textOf(*clipboard));
+        else if (how == Keeping::WlCopy)
+            m_wlCopy->finish();
+        const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
+        if (how == Keeping::Desktop && copied && waitForDesktop(*copied)) {
+            m_then = std::move(then);
+            return;
+        }
+    }
+    m_handingOver = true;
+    then();
+}
+
+// The keeper takes the clipboard on a connection of its own; the windows go once it has it.
+void ClipboardOwner::toKeeper(const QString& text)
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t* own = x11->connection();
+    const xcb_setup_t* setup = xcb_get_setup(own);
+    if (!KeeperLaunch::handOver(m_keeper, text, setup->resource_id_base, setup->resource_id_mask))
+        return;
+    hideWindows();
+    xcb_flush(own);
+}
+
+// A compositor that keeps a closed program's copy (GNOME's mutter) fetches the text as soon as it
+// is copied, and keeps nothing if the program ends before it has read it all. An end right after a
+// copy waits for that fetch, and then for the compositor to read, with the windows gone. Whether
+// the wait is needed.
+bool ClipboardOwner::waitForDesktop(const ClipboardText& copied)
+{
+    constexpr qint64 MostForFetch = 500; // ms after the copy: a compositor that never fetches
+    constexpr qint64 ForReading = 50;    // ms after the fetch
+    const qint64 fetched = copied.msecsSinceFetched();
+    const qint64 wait =
+        fetched < 0 ? MostForFetch - copied.msecsSinceCopied() : ForReading - fetched;
+    if (wait <= 0)
+        return false;
+    hideWindows();
+    connect(&copied, &ClipboardText::fetched, &m_wait, [this] { m_wait.start(int{ForReading}); });
+    m_wait.start(static_cast<int>(wait));
+    return true;
+}
+
+void ClipboardOwner::ended()
+{
+    if (m_then)
+        std::exchange(m_then, {})();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+class ClipboardText;
+class WlCopy;
+
+// The program's clipboard, for the program's whole life. Every copy goes through it: Copy
+// Definition calls copy, and a text box's own copy (Ctrl+C) is made the program's copy as it lands.
+// At the end, handOver passes the last copy to whatever keeps it once the program has gone; how,
+// is decided once, at the first copy or the end, from the platform the program runs on.
+class ClipboardOwner : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Keeping
+    {
+        Undecided,
+        Nothing, // no display, or a Wayland compositor with data-control but no wl-copy
+        Keeper,  // X11 and XWayland: quillary-clip meets a manager, a desktop, or serves the text
+        WlCopy,  // Wayland with data-control: each copy goes to wl-copy as it is made
+        Desktop  // Wayland without data-control (GNOME): the compositor fetches and keeps the text
+    };
+
+    // keeper: where quillary-clip lies, beside the program.
+    explicit ClipboardOwner(QString keeper, QObject* parent = nullptr);
+
+    void copy(const QString& text);
+    // Hands the last copy over, then runs then: at once, or from the event loop once the desktop
+    // has fetched the copy (the windows hidden meanwhile). Further calls do nothing.
+    void handOver(std::function<void()> then);
+    Keeping keeping();
+
+private:
+    void adopt();
+    void toKeeper(const QString& text);
+    bool waitForDesktop(const ClipboardText& copied);
+    void ended();
+
+    QString m_keeper;
+    Keeping m_keeping = Keeping::Undecided;
+    WlCopy* m_wlCopy = nullptr;
+    QPointer<const ClipboardText> m_handed; // the last copy given to wl-copy
+    bool m_handingOver = false;
+    std::function<void()> m_then;
+    QTimer m_wait;
+};

@@ -1,0 +1,69 @@
+#include "clipboard/WlCopy.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <linux/close_range.h>
+#include <unistd.h>
+
+WlCopy::WlCopy(QString program, QObject* parent) : QObject(parent), m_program(std::move(program)) {}
+
+QString WlCopy::find()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
+}
+
+bool WlCopy::keep(const QString& text)
+{
+    // The kernel's MAX_ARG_STRLEN, the NUL that ends the argument included.
+    constexpr qsizetype MostInOneArgument = 32 * 4096;
+    if (text.toUtf8().size() >= MostInOneArgument || text.contains(QChar(0)))
+        return false;
+    m_next = text;
+    if (m_running)
+        m_running->terminate(); // the next starts once it has gone
+    else
+        startNext();
+    return true;
+}
+
+void WlCopy::finish()
+{
+    constexpr int MostForEnd = 1000; // ms: wl-copy ends at once on SIGTERM
+    if (m_running && m_next)
+        m_running->waitForFinished(MostForEnd);
+}
+
+void WlCopy::startNext()
+{
+    if (!m_next)
+        return;
+    auto* process = new QProcess(this);
+    process->setProgram(m_program);
+    process->setArguments({QStringLiteral("--foreground"), QStringLiteral("--"), *m_next});
+    m_next.reset();
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    // In a session of its own, so that a terminal's hang-up does not reach it, and holding nothing
+    // of the program's open once it runs.
+    process->setChildProcessModifier([] {
+        setsid();
+        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    });
+    connect(process, &QProcess::finished, this, [this, process] { ended(process); });
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            ended(process);
+    });
+    m_running = process;
+    process->start();
+}
+
+void WlCopy::ended(QProcess* process)
+{
+    process->deleteLater();
+    if (m_running != process)
+        return;
+    m_running = nullptr;
+    startNext();
+}
