@@ -5,6 +5,7 @@
 # trap, ends it with all of its session. As root the compositor and its clients run as nobody, as
 # sway's do.
 compositor_pid=""
+session_pid=""
 
 start_compositor() {
     local name=$1 dir=$2 as_user=() command
@@ -13,8 +14,9 @@ start_compositor() {
     mkdir -m 700 "$runtime"
     chmod 755 "$dir"
     [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$runtime"
-    # The session's one program writes down where the session is.
-    printf '#!/bin/sh\nprintf "%%s\\n" "$WAYLAND_DISPLAY" "$DISPLAY" "$DBUS_SESSION_BUS_ADDRESS" "$XAUTHORITY" > "%s/displays"\nexec sleep infinity\n' \
+    # The session's one program writes down where the session is, and its own pid: KWin starts it
+    # in a process group of its own, which ending the compositor's group would miss.
+    printf '#!/bin/sh\nprintf "%%s\\n" "$WAYLAND_DISPLAY" "$DISPLAY" "$DBUS_SESSION_BUS_ADDRESS" "$XAUTHORITY" "$$" > "%s/displays"\nexec sleep infinity\n' \
         "$runtime" > "$dir/$name-session"
     chmod 755 "$dir/$name-session"
     if [ "$name" = kwin ]; then
@@ -39,6 +41,7 @@ start_compositor() {
         echo "$name did not start: $(tail -n 3 "$dir/$name.log")" >&2
         return 1
     fi
+    session_pid=$(sed -n 5p "$runtime/displays")
     wayland=$(sed -n 1p "$runtime/displays")
     xdisplay=$(sed -n 2p "$runtime/displays")
     client=("${as_user[@]}" "${session[@]}" WAYLAND_DISPLAY="$wayland"
@@ -51,9 +54,14 @@ start_compositor() {
 }
 
 # Ends the compositor with its session bus, XWayland and the session's programs: the process group
-# it was started in.
+# it was started in, and the session's program, and waits until they are gone.
 stop_compositor() {
-    [ -n "$compositor_pid" ] && kill -- "-$compositor_pid" 2>/dev/null
+    local p
+    for p in ${compositor_pid:+"-$compositor_pid"} $session_pid; do
+        kill -- "$p" 2>/dev/null || continue
+        for _ in $(seq 50); do kill -0 -- "$p" 2>/dev/null || break; sleep 0.1; done
+    done
     compositor_pid=""
+    session_pid=""
     return 0
 }

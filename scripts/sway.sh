@@ -53,8 +53,9 @@ node = focused(json.load(sys.stdin))
 sys.exit(0 if node and (node.get("name") or "").startswith(sys.argv[1]) else 1)' "$1"
 }
 
-# A session for a script: a temporary folder `work`, sway in it, and the program in work/app beside
-# a small dictionary; an EXIT trap ends the program (`pid`, if set), sway and the folder.
+# A session for a script: a temporary folder `work`, sway in it, and the program in work/app with
+# its clipboard keeper beside a small dictionary; an EXIT trap ends the program (`pid`, if set),
+# sway and the folder. Everything in work is readable by the session's user (nobody, as root).
 start_sway_session() {
     work=$(mktemp -d)
     pid=""
@@ -62,6 +63,7 @@ start_sway_session() {
     start_sway_server "$work" || return 1
     mkdir "$work/app"
     cp "$1" "$work/app/quillary"
+    cp "$(dirname "$1")/quillary-clip" "$work/app/"
     printf '##ROUTER n.A device that forwards packets.\r\nCaf\xe9.A place to sit.\r\n-oid.Like a caf\xe9.\r\n' \
         > "$work/app/data.dat"
 }

@@ -80,12 +80,8 @@ bool Keeper::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(setup);
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
         xcb_screen_next(&screens);
-    m_window = xcb_generate_id(m_c);
-    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screens.data->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
-    m_time = serverTime();
+    m_root = screens.data->root;
+    createWindow();
     const xcb_window_t manager = owner(m_atoms.manager);
     m_managerClient = manager == XCB_NONE ? XCB_NONE : manager & ~m_clientMask;
     watchOwner();
@@ -111,7 +107,7 @@ xcb_window_t Keeper::owner(xcb_atom_t selection) const
 }
 
 // A server timestamp, from the notice of a property change on our own window (as ICCCM asks,
-// rather than CurrentTime). Called before anyone knows the window, so no request is passed over.
+// rather than CurrentTime). Called while the clipboard is not ours, so no request is passed over.
 xcb_timestamp_t Keeper::serverTime() const
 {
     xcb_change_property(m_c, XCB_PROP_MODE_APPEND, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
@@ -128,6 +124,17 @@ xcb_timestamp_t Keeper::serverTime() const
     return XCB_CURRENT_TIME;
 }
 
+// A window of our own to own the clipboard with, and a server timestamp for it.
+void Keeper::createWindow()
+{
+    m_window = xcb_generate_id(m_c);
+    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, m_root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &events);
+    m_time = serverTime();
+}
+
 bool Keeper::own()
 {
     xcb_set_selection_owner(m_c, m_window, m_atoms.clipboard, m_time);
@@ -142,7 +149,7 @@ bool Keeper::watchOwner()
     if (!xfixes || !xfixes->present)
         return false;
     std::free(xcb_xfixes_query_version_reply(m_c, xcb_xfixes_query_version(m_c, 5, 0), nullptr));
-    xcb_xfixes_select_selection_input(m_c, m_window, m_atoms.clipboard,
+    xcb_xfixes_select_selection_input(m_c, m_root, m_atoms.clipboard,
                                       XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER);
     m_ownerNotify = uint8_t(xfixes->first_event + XCB_XFIXES_SELECTION_NOTIFY);
     return true;
@@ -189,12 +196,14 @@ bool Keeper::releaseToDesktop(Clock::time_point deadline)
 {
     if (m_ownerNotify == 0)
         return false; // without XFixes, nobody's taking it would go unseen
-    // The server tells us of our own letting go with a SelectionClear, which is no loss.
+    // The owner's window goes, as when a program ends: desktops take the clipboard back then
+    // (mutter does not when the owner only sets none).
     m_owning = false;
-    xcb_set_selection_owner(m_c, XCB_NONE, m_atoms.clipboard, m_time);
+    xcb_destroy_window(m_c, m_window);
     xcb_flush(m_c);
     if (serveUntil(deadline) == Next::Lost)
         return true;
+    createWindow(); // requests that came meanwhile found no owner
     own();
     return false;
 }

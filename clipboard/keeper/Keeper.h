@@ -47,6 +47,7 @@ public:
     // false.
     bool releaseToDesktop(Clock::time_point deadline);
 
+    const std::string& text() const { return m_utf8; }
     // Waits until the server has read every request, the last answer among them.
     void finish();
 
@@ -68,6 +69,7 @@ private:
     xcb_atom_t intern(const char* name) const;
     xcb_window_t owner(xcb_atom_t selection) const;
     xcb_timestamp_t serverTime() const;
+    void createWindow();
     bool own();
     bool watchOwner();
 
@@ -84,7 +86,7 @@ private:
     bool m_latin1Made = false;
     xcb_connection_t* m_c = nullptr;
     Atoms m_atoms{};
-    xcb_window_t m_window = XCB_NONE;
+    xcb_window_t m_root = XCB_NONE, m_window = XCB_NONE;
     xcb_timestamp_t m_time = XCB_CURRENT_TIME;
     uint8_t m_ownerNotify = 0; // XFixes' event for a new clipboard owner, or 0 without XFixes
     size_t m_mostInOneRequest = 0;

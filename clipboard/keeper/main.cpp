@@ -19,9 +19,9 @@ namespace {
 // shipped dictionary is 22 KB).
 constexpr size_t MostText = 1 << 20;
 constexpr auto ForManager = std::chrono::milliseconds(200);
-// A desktop that watches the clipboard (klipper, mutter through XWayland) fetches a new owner's text
-// at once, and takes the clipboard back at once when it is let go. Something that fetched it may
-// also be a paste: the clipboard is then empty until the keeper takes it again.
+// A desktop that watches the clipboard (klipper, mutter through XWayland) fetches a new owner's
+// text at once, and takes the clipboard back at once when it is let go. Something that fetched it
+// may also be a paste: the clipboard is then empty until the keeper takes it again.
 constexpr auto ForWatcher = std::chrono::milliseconds(500);
 constexpr auto ForTakingBack = std::chrono::milliseconds(300);
 constexpr auto MostServed = std::chrono::hours(8);
@@ -47,21 +47,33 @@ void letGoOf(int fd)
     close(null);
 }
 
-int serve(Keeper& keeper)
+// An X server that goes while the keeper serves takes the copy with it. Through XWayland in sway
+// it does so at once: Xwayland started on demand ends when no window of a client is left. There
+// wl-copy keeps the text on the Wayland side, the bridge being gone; the keeper becomes wl-copy,
+// the text one argument (the kernel's MAX_ARG_STRLEN, its NUL included).
+void toWayland(const std::string& text)
+{
+    if (!std::getenv("WAYLAND_DISPLAY") || text.size() >= 32 * 4096 ||
+        text.find('\0') != std::string::npos)
+        return;
+    execlp("wl-copy", "wl-copy", "--foreground", "--", text.c_str(), static_cast<char*>(nullptr));
+}
+
+Keeper::Next serve(Keeper& keeper)
 {
     using Clock = Keeper::Clock;
+    using Next = Keeper::Next;
     const auto taken = Clock::now();
     if (keeper.managerPresent()) {
-        const Keeper::Next next = keeper.handOverToManager(taken + ForManager);
-        if (next == Keeper::Next::Saved || next == Keeper::Next::Lost)
-            return 0;
+        const Next next = keeper.handOverToManager(taken + ForManager);
+        if (next == Next::Saved || next == Next::Lost || next == Next::Closed)
+            return next;
     }
-    if (keeper.serveUntil(taken + ForWatcher) == Keeper::Next::Lost)
-        return 0;
+    if (const Next next = keeper.serveUntil(taken + ForWatcher); next != Next::TimedOut)
+        return next;
     if (keeper.textFetched() && keeper.releaseToDesktop(Clock::now() + ForTakingBack))
-        return 0;
-    keeper.serveUntil(Clock::now() + MostServed);
-    return 0;
+        return Next::Lost;
+    return keeper.serveUntil(Clock::now() + MostServed);
 }
 
 } // namespace
@@ -87,7 +99,8 @@ int main(int argc, char** argv)
     if (write(STDOUT_FILENO, &taken, 1) != 1)
         return 1;
     letGoOf(STDOUT_FILENO);
-    const int status = serve(keeper);
+    if (serve(keeper) == Keeper::Next::Closed)
+        toWayland(keeper.text());
     keeper.finish();
-    return status;
+    return 0;
 }

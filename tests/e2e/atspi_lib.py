@@ -34,7 +34,8 @@ def controls():
         if node.name:
             found[(node.getRole(), node.name)] = node
         for child in node:
-            walk(child)
+            if child is not None:  # a child still being built
+                walk(child)
 
     def complete():
         walk(app)
