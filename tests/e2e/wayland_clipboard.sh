@@ -78,7 +78,8 @@ copy_and_exit() {
         echo "ok - $mode: nothing of ours left"
         return 0
     fi
-    keeper=$(keepers "$keeper_name")
+    local name
+    keeper=$(for name in $keeper_name; do keepers "$name"; done)
     [ -n "$keeper" ] || fail "$mode: no process keeps the text"
     [ "$(echo "$keeper" | wc -l)" -eq 1 ] || fail "$mode: more than one process keeps the text"
     check "$mode: what the keeper holds open" \
@@ -86,7 +87,7 @@ copy_and_exit() {
     # Another program copies: the keeper ends. KWin passes a copy between Wayland and X only while
     # an X window has the focus, so there the other program, and the paste, are X ones.
     local other="" pasted
-    if [ "$other_copier" = x ] && [ "$keeper_name" = quillary-clip ]; then
+    if [ "$other_copier" = x ] && [ "$(cat "/proc/$keeper/comm")" = quillary-clip ]; then
         printf 'other text' | "${client[@]}" DISPLAY="$xdisplay" xclip -quiet -selection clipboard &
         other=$!
     else
@@ -117,10 +118,35 @@ another_copied_before_exit() {
     "${client[@]}" wl-copy --clear
 }
 
+# Copies in a row, natively: each wl-copy is reaped as the next replaces it, and the last copy wins
+# however fast it comes (the search box's Ctrl+C, then at once Copy Definition).
+copies_in_a_row() {
+    "${client[@]}" QT_QPA_PLATFORM=wayland "$work/app/quillary" > "$work/program.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do sway_focused "Quillary " && break; sleep 0.1; done
+    local copies=()
+    for _ in $(seq 10); do copies+=(-M ctrl -M shift c -m shift -m ctrl); done
+    "${client[@]}" wtype -k Tab -s 200 -k minus oid -s 200 -k Return -s 300 "${copies[@]}" \
+        -M ctrl a -m ctrl -M ctrl c -m ctrl -M ctrl -M shift c -m shift -m ctrl
+    local children=""
+    for _ in $(seq 50); do
+        children=$(ps -o s=,comm= --ppid "$pid" | sort | tr '\n' ' ')
+        [ "$children" = "S wl-copy " ] && break
+        sleep 0.1
+    done
+    check "ten copies and two at once: what the program has started" "$children" "S wl-copy "
+    check "ten copies and two at once: the last copy" "$(paste)" "-oid.Like a café."
+    "${client[@]}" wtype -s 300 -M ctrl q -m ctrl # the pause: its keyboard set up first
+    wait_end
+    "${client[@]}" wl-copy --clear
+}
+
 drive=keys other_copier=wayland
+copies_in_a_row
 copy_and_exit "sway, native Wayland" wl-copy "-oid.Like a café." -oid "-k minus oid" \
     QT_QPA_PLATFORM=wayland
-copy_and_exit "sway, XWayland" quillary-clip "Café.A place to sit." Café Café \
+# Should sway's Xwayland end, the keeper goes on as wl-copy.
+copy_and_exit "sway, XWayland" "quillary-clip wl-copy" "Café.A place to sit." Café Café \
     QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 another_copied_before_exit
 
