@@ -15,6 +15,7 @@ mkdir -p "$shots"
 # A dictionary written byte for byte: lead-in, CR LF, a Windows-1252 e acute.
 mkdir "$work/app"
 cp "$program" "$work/app/quillary"
+cp "$(dirname "$program")/quillary-clip" "$work/app/"
 printf '##ROUTER n.A device that forwards packets.\r\nrouter .Lower case router.\r\nRAM.Random Access Memory.\r\nhardware.The physical parts.\r\nhard disk.A storage device.\r\nCaf\xe9.A place.\r\n' > "$work/app/data.dat"
 
 "${launcher[@]}" "$work/app/quillary" &
@@ -47,6 +48,7 @@ wait_visible "$main_title" >/dev/null || fail "Go Back did not bring the main wi
 echo "ok - Go Back"
 
 click "$main" 464 452 # Exit
+for _ in $(seq 30); do [ "$(clipboard)" = "hard disk.A storage device." ] && break; sleep 0.1; done
 check "the copy outlives the window" "$(clipboard)" "hard disk.A storage device."
 # Another program copies; the process that kept the text ends.
 printf 'other' | xclip -selection clipboard -loops 1
