@@ -57,17 +57,7 @@ bool Keeper::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
     m_c = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(m_c))
         return false;
-    m_atoms = {intern("CLIPBOARD"),
-               intern("CLIPBOARD_MANAGER"),
-               intern("SAVE_TARGETS"),
-               intern("TARGETS"),
-               intern("TIMESTAMP"),
-               intern("MULTIPLE"),
-               intern("ATOM_PAIR"),
-               intern("INCR"),
-               intern("UTF8_STRING"),
-               intern("TEXT"),
-               intern("text/plain;charset=utf-8")};
+    internAtoms();
     // Only the program's own copy is kept: another program may have copied since.
     const xcb_window_t current = owner(m_atoms.clipboard);
     if (current == XCB_NONE || (current & ~ownMask) != ownBase)
@@ -82,19 +72,43 @@ bool Keeper::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
         xcb_screen_next(&screens);
     m_root = screens.data->root;
     createWindow();
-    const xcb_window_t manager = owner(m_atoms.manager);
-    m_managerClient = manager == XCB_NONE ? XCB_NONE : manager & ~m_clientMask;
-    watchOwner();
     return own();
 }
 
-xcb_atom_t Keeper::intern(const char* name) const
+void Keeper::lookAround()
 {
-    const auto cookie = xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_c, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
+    const xcb_window_t manager = owner(m_atoms.manager);
+    m_managerClient = manager == XCB_NONE ? XCB_NONE : manager & ~m_clientMask;
+    watchOwner();
+}
+
+// Every atom in one round trip: the program waits for the take-over at its end.
+void Keeper::internAtoms()
+{
+    static constexpr const char* names[] = {"CLIPBOARD",
+                                            "CLIPBOARD_MANAGER",
+                                            "SAVE_TARGETS",
+                                            "TARGETS",
+                                            "TIMESTAMP",
+                                            "MULTIPLE",
+                                            "ATOM_PAIR",
+                                            "INCR",
+                                            "UTF8_STRING",
+                                            "TEXT",
+                                            "text/plain;charset=utf-8"};
+    xcb_atom_t* atoms[] = {&m_atoms.clipboard, &m_atoms.manager,   &m_atoms.saveTargets,
+                           &m_atoms.targets,   &m_atoms.timestamp, &m_atoms.multiple,
+                           &m_atoms.atomPair,  &m_atoms.incr,      &m_atoms.utf8,
+                           &m_atoms.text,      &m_atoms.mimeUtf8};
+    static_assert(std::size(names) == std::size(atoms));
+    xcb_intern_atom_cookie_t cookies[std::size(names)];
+    for (size_t i = 0; i < std::size(names); ++i)
+        cookies[i] = xcb_intern_atom(m_c, 0, uint16_t(std::strlen(names[i])), names[i]);
+    for (size_t i = 0; i < std::size(names); ++i) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_c, cookies[i], nullptr);
+        *atoms[i] = reply ? reply->atom : XCB_NONE;
+        std::free(reply);
+    }
 }
 
 xcb_window_t Keeper::owner(xcb_atom_t selection) const

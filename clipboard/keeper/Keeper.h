@@ -32,7 +32,10 @@ public:
     // resource ids are base | (id & mask), the program that copied; else does nothing.
     bool takeOverFrom(uint32_t ownBase, uint32_t ownMask);
 
-    bool managerPresent() const { return owner(m_atoms.manager) != XCB_NONE; }
+    // Finds the clipboard manager, if any, and starts watching who owns the clipboard: once the
+    // program has gone, which takeOverFrom lets it do as soon as it can.
+    void lookAround();
+    bool managerPresent() const { return m_managerClient != XCB_NONE; }
     // Asks the clipboard manager to save the text forms (ICCCM's SAVE_TARGETS), then serves until
     // it has them or refuses, or until the deadline.
     Next handOverToManager(Clock::time_point deadline);
@@ -66,7 +69,7 @@ private:
         size_t sent;
     };
 
-    xcb_atom_t intern(const char* name) const;
+    void internAtoms();
     xcb_window_t owner(xcb_atom_t selection) const;
     xcb_timestamp_t serverTime() const;
     void createWindow();

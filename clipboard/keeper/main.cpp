@@ -99,6 +99,7 @@ int main(int argc, char** argv)
     if (write(STDOUT_FILENO, &taken, 1) != 1)
         return 1;
     letGoOf(STDOUT_FILENO);
+    keeper.lookAround();
     if (serve(keeper) == Keeper::Next::Closed)
         toWayland(keeper.text());
     keeper.finish();
