@@ -13,13 +13,6 @@
 
 namespace {
 
-// The program's copy, read without counting as another program's fetch.
-QString textOf(const QClipboard& clipboard)
-{
-    const auto* copied = qobject_cast<const ClipboardText*>(clipboard.mimeData());
-    return copied ? copied->copied() : clipboard.text();
-}
-
 void hideWindows()
 {
     for (QWindow* window : QGuiApplication::topLevelWindows())
@@ -48,10 +41,9 @@ ClipboardOwner::Keeping ClipboardOwner::keeping()
     if (platform == QLatin1String("xcb")) {
         m_keeping = Keeping::Keeper;
     } else if (platform.startsWith(QLatin1String("wayland"))) {
-        const QString wlCopy = WlCopy::find();
-        if (!DataControl::offered())
+        if (!DataControl::offered()) {
             m_keeping = Keeping::Desktop;
-        else if (!wlCopy.isEmpty()) {
+        } else if (const QString wlCopy = WlCopy::find(); !wlCopy.isEmpty()) {
             m_keeping = Keeping::WlCopy;
             m_wlCopy = new WlCopy(wlCopy, this);
         }
@@ -87,22 +79,23 @@ void ClipboardOwner::handOver(std::function<void()> then)
     if (m_handingOver)
         return;
     QClipboard* clipboard = qGuiApp ? QGuiApplication::clipboard() : nullptr;
-    if (clipboard && clipboard->ownsClipboard()) {
+    if (clipboard)
+        adopt(); // a text box's copy that has only just landed
+    m_handingOver = true;
+    const auto* copied = clipboard && clipboard->ownsClipboard()
+                             ? qobject_cast<const ClipboardText*>(clipboard->mimeData())
+                             : nullptr;
+    if (copied) {
         const Keeping how = keeping();
-        if (how == Keeping::WlCopy)
-            adopt();
-        m_handingOver = true;
         if (how == Keeping::Keeper)
-            toKeeper(textOf(*clipboard));
+            toKeeper(copied->copied());
         else if (how == Keeping::WlCopy)
             m_wlCopy->finish();
-        const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
-        if (how == Keeping::Desktop && copied && waitForDesktop(*copied)) {
+        else if (how == Keeping::Desktop && waitForDesktop(*copied)) {
             m_then = std::move(then);
             return;
         }
     }
-    m_handingOver = true;
     then();
 }
 

@@ -1,5 +1,7 @@
 #include "clipboard/WlCopy.h"
 
+#include "clipboard/OneArgument.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <linux/close_range.h>
@@ -14,9 +16,8 @@ QString WlCopy::find()
 
 bool WlCopy::keep(const QString& text)
 {
-    // The kernel's MAX_ARG_STRLEN, the NUL that ends the argument included.
-    constexpr qsizetype MostInOneArgument = 32 * 4096;
-    if (text.toUtf8().size() >= MostInOneArgument || text.contains(QChar(0)))
+    const QByteArray utf8 = text.toUtf8();
+    if (!OneArgument::fits({utf8.constData(), size_t(utf8.size())}))
         return false;
     m_next = text;
     if (m_running)

@@ -9,7 +9,7 @@ class QProcess;
 // Keeps copies on a Wayland clipboard through wl-copy, a child of the program that serves one text
 // until another program copies and goes on after the program has ended. One runs at a time: the
 // one before is ended, and reaped, before the next starts, so the last copy wins however fast two
-// come. The text is one argument: given on standard input, wl-copy would keep it in a file.
+// come.
 class WlCopy : public QObject
 {
     Q_OBJECT
@@ -19,8 +19,7 @@ public:
     // Where wl-copy lies, or an empty string.
     static QString find();
 
-    // Whether the text will be kept: not one of 128 KiB or more, nor one with a NUL, which one
-    // argument cannot carry whole.
+    // Whether the text will be kept: not one that one argument cannot carry whole.
     bool keep(const QString& text);
     // The last text's wl-copy started, for an end that comes now: waits for the one before to go.
     void finish();

@@ -171,8 +171,9 @@ bool Keeper::watchOwner()
 
 Keeper::Next Keeper::handOverToManager(Clock::time_point deadline)
 {
-    // The forms to save, in the request's property, as the clipboard manager specification asks:
-    // a manager answers with that property when it has saved them, and with none when it has not.
+    // The forms to save go in the request's property: a manager answers with that property once
+    // it has saved them, and with none when it has not (xfsettingsd answers none to a request
+    // that named no property, whatever it did).
     const xcb_atom_t forms[] = {m_atoms.utf8, XCB_ATOM_STRING, m_atoms.text, m_atoms.mimeUtf8};
     xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, m_window, m_atoms.saveTargets, XCB_ATOM_ATOM,
                         32, uint32_t(std::size(forms)), forms);

@@ -5,6 +5,7 @@
 // clipboard manager that takes it, or leaves it to a desktop that keeps the clipboard itself, or
 // serves it until another program copies (or for 8 hours).
 // Usage: quillary-clip BASE MASK < text
+#include "clipboard/OneArgument.h"
 #include "clipboard/keeper/Keeper.h"
 
 #include <cstdlib>
@@ -47,14 +48,12 @@ void letGoOf(int fd)
     close(null);
 }
 
-// An X server that goes while the keeper serves takes the copy with it. Through XWayland in sway
-// it does so at once: Xwayland started on demand ends when no window of a client is left. There
-// wl-copy keeps the text on the Wayland side, the bridge being gone; the keeper becomes wl-copy,
-// the text one argument (the kernel's MAX_ARG_STRLEN, its NUL included).
+// An X server that goes while the keeper serves takes the copy with it. sway's Xwayland, started
+// on demand with -terminate, may end soon after the last window of a client goes. There wl-copy
+// keeps the text on the Wayland side, the bridge being gone: the keeper becomes wl-copy.
 void toWayland(const std::string& text)
 {
-    if (!std::getenv("WAYLAND_DISPLAY") || text.size() >= 32 * 4096 ||
-        text.find('\0') != std::string::npos)
+    if (!std::getenv("WAYLAND_DISPLAY") || !OneArgument::fits(text))
         return;
     execlp("wl-copy", "wl-copy", "--foreground", "--", text.c_str(), static_cast<char*>(nullptr));
 }
