@@ -41,6 +41,14 @@ kept() {
     check "$what" "$text" "$expected"
 }
 
+# How long process PID has run, in milliseconds: the keeper's times run from its start.
+lived_ms() {
+    local started uptime
+    started=$(awk '{ print $22 }' "/proc/$1/stat") # clock ticks after boot
+    uptime=$(awk '{ print int($1 * 1000) }' /proc/uptime)
+    echo $((uptime - started * 1000 / $(getconf CLK_TCK)))
+}
+
 # Nothing of ours runs 2 s after the program ended.
 none_left() {
     for _ in $(seq 20); do [ -z "$(keepers)" ] && break; sleep 0.1; done
@@ -120,10 +128,15 @@ for how in answer silent; do
     "$xhelper" manager "$how" > "$work/manager.out" &
     manager=$!
     for _ in $(seq 50); do grep -q ready "$work/manager.out" && break; sleep 0.1; done
+    grep -q ready "$work/manager.out" || fail "$how: the stand-in manager did not start"
     start_and_copy "a manager that does '$how'"
     exit_program
     for _ in $(seq 50); do grep -q '^asked' "$work/manager.out" && break; sleep 0.1; done
-    sleep 1 # the keeper outlives the manager's time
+    grep -q '^asked' "$work/manager.out" || fail "$how: the keeper never asked the manager"
+    # The keeper gives a manager 200 ms, then watches for 500 ms: checked a second after its start.
+    keeper=$(keepers)
+    [ -n "$keeper" ] || fail "$how: no keeper"
+    for _ in $(seq 30); do [ "$(lived_ms "$keeper")" -ge 1000 ] && break; sleep 0.1; done
     kept "$how: the text kept after the program ended" "$copied"
     another_copies "$how"
     if [ "$how" = answer ]; then

@@ -54,7 +54,7 @@ main=$(wait_visible "$main_title") || fail "the packaged program did not show it
 click "$main" 60 167 # the third row
 click "$main" 336 452 # Copy Definition
 third=$(sed -n 3p "$root/usr/lib/quillary/data.dat" | iconv -f WINDOWS-1252 -t UTF-8 | tr -d '\r')
-check "the packaged dictionary's third entry" "$(clipboard)" "$third"
+check_clipboard "the packaged dictionary's third entry" "$third"
 click "$main" 464 452 # Exit
 printf 'other' | xclip -selection clipboard -loops 1 # ends the process that kept the copy
 clipboard >/dev/null

@@ -37,8 +37,16 @@ wait_visible() {
     return 1
 }
 
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+# A click needs no wait after it: the program takes X events in the order they were sent, and
+# each step after a click waits for what the click causes.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+# Waits up to 3 s for the clipboard to read as EXPECTED, then checks it.
+check_clipboard() {
+    local text=""
+    for _ in $(seq 30); do text=$(clipboard); [ "$text" = "$2" ] && break; sleep 0.1; done
+    check "$1" "$text" "$2"
+}
 
 # Waits for the program to end; its exit status is left in `status`.
 wait_end() {
