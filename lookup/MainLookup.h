@@ -28,12 +28,14 @@ public:
     void go();
     void copyDefinition();
 
+    // Every term's first characters, folded: built on first use.
+    const PrefixTable& prefixes();
+
     // The list row whose entry the follower showed last; -1 after a filter pass.
     qint32 LastListIndex = 0;
 
 private:
     const TermIndex& index();
-    const PrefixTable& prefixes();
 
     const TermStore& m_store;
     LookupWindow& m_window;

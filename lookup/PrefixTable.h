@@ -24,6 +24,8 @@ public:
 
     // The first term at or after `from` that begins with the key, or the number of terms.
     qsizetype next(qsizetype from, const Key& key) const;
+    // A term's first byte, folded; 0 for an empty term.
+    quint8 firstFolded(qsizetype i) const { return quint8(m_prefix[size_t(i)]); }
 
 private:
     // Past the first four: a key longer than that, against a term whose first four match.

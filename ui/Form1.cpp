@@ -38,7 +38,9 @@ void setBase(QWidget* widget, const QColor& color)
 Form1::Form1(WindowMoves& moves, const TermStore& store, ClipboardOwner& clipboard)
     : PictureWindow(QStringLiteral(":/pictures/background.argb32"), QSize(660, 493), White, nullptr,
                     FixedWindow),
-      m_moves(moves), m_clipboard(clipboard), m_termModel(new TermListModel(store, this)),
+      m_moves(moves), m_clipboard(clipboard),
+      m_termModel(new TermListModel(
+          store, [this]() -> const PrefixTable& { return m_lookup.prefixes(); }, this)),
       m_lookup(store, *this)
 {
     setObjectName(QStringLiteral("Form1"));

@@ -2,6 +2,7 @@
 
 #include "dictionary/TermStore.h"
 #include "dictionary/Windows1252.h"
+#include "lookup/PrefixTable.h"
 
 #include <array>
 
@@ -10,8 +11,9 @@ namespace {
 constexpr qint64 BatchInterval = 30'000'000; // ns
 } // namespace
 
-TermListModel::TermListModel(const TermStore& store, QObject* parent)
-    : QAbstractListModel(parent), m_store(store)
+TermListModel::TermListModel(const TermStore& store, std::function<const PrefixTable&()> prefixes,
+                             QObject* parent)
+    : QAbstractListModel(parent), m_store(store), m_prefixes(std::move(prefixes))
 {
     m_sinceFlush.start();
 }
@@ -44,15 +46,25 @@ QModelIndexList TermListModel::match(const QModelIndex& start, int role, const Q
     const Windows1252& codePage = Windows1252::instance();
     const QChar first = text.front().toCaseFolded();
     std::array<bool, 256> mayBegin{};
-    for (int byte = 0; byte < 256; ++byte)
-        mayBegin[size_t(byte)] = codePage.toChar(uchar(byte)).toCaseFolded() == first;
-    for (int k = 0; k < rows; ++k) {
-        const int row = (start.row() + k) % rows;
-        const QByteArrayView term = m_store.termBytes(storeIndex(row));
-        if (!term.isEmpty() && mayBegin[uchar(term.front())] &&
-            m_store.term(storeIndex(row)).startsWith(text, Qt::CaseInsensitive))
-            return {index(row)};
+    for (int byte = 0; byte < 256; ++byte) {
+        if (codePage.toChar(uchar(byte)).toCaseFolded() == first)
+            mayBegin[codePage.fold(uchar(byte))] = true;
     }
+    const PrefixTable& prefixes = m_prefixes();
+    const auto find = [&](int from, int to) {
+        for (int row = from; row < to; ++row) {
+            const qsizetype i = storeIndex(row);
+            if (mayBegin[prefixes.firstFolded(i)] &&
+                m_store.term(i).startsWith(text, Qt::CaseInsensitive))
+                return row;
+        }
+        return -1;
+    };
+    int row = find(start.row(), rows);
+    if (row < 0)
+        row = find(0, start.row());
+    if (row >= 0)
+        return {index(row)};
     return {};
 }
 

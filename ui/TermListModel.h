@@ -2,8 +2,10 @@
 
 #include <QAbstractListModel>
 #include <QElapsedTimer>
+#include <functional>
 #include <vector>
 
+class PrefixTable;
 class TermStore;
 
 // The term list's rows, each a store index shown as its term. Appended rows wait unseen and reach
@@ -13,12 +15,15 @@ class TermListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    explicit TermListModel(const TermStore& store, QObject* parent = nullptr);
+    // The filter's table of first characters is asked for at a keyboard search, not before.
+    TermListModel(const TermStore& store, std::function<const PrefixTable&()> prefixes,
+                  QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     // What the view's keyboard search asks: the next row, wrapping, whose term begins with a text.
-    // A term is decoded only if its first byte is that text's first character in some case.
+    // A term is decoded only if its first byte, folded in the filter's table, may be that text's
+    // first character: a miss reads one byte a row.
     QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits = 1,
                           Qt::MatchFlags flags = Qt::MatchStartsWith |
                                                  Qt::MatchWrap) const override;
@@ -38,6 +43,7 @@ private:
     }
 
     const TermStore& m_store;
+    std::function<const PrefixTable&()> m_prefixes;
     // The first rows are store indices 0 to this - 1 in order, kept as a count rather than a list.
     qsizetype m_inStoreOrder = 0;
     std::vector<qint32> m_storeIndices;

@@ -418,24 +418,28 @@ void TestMainWindow::rowsAreAsTallAsTheFontAsks()
 
 void TestMainWindow::typingInTheListJumpsToATerm_data()
 {
+    QTest::addColumn<QString>("filter");
     QTest::addColumn<int>("from");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("row");
-    QTest::newRow("the next term beginning with it, in either case") << 0 << "a" << 3;
-    QTest::newRow("an accented capital for its small letter") << 0 << "\u00e9" << 2;
-    QTest::newRow("past the last row, from the first") << 4 << "a" << 0;
-    QTest::newRow("two letters typed quickly") << 0 << "al" << 3;
-    QTest::newRow("nothing begins with it") << 1 << "q" << 1;
+    QTest::newRow("the next term beginning with it, in either case") << "" << 0 << "a" << 3;
+    QTest::newRow("an accented capital for its small letter") << "" << 0 << "\u00e9" << 2;
+    QTest::newRow("past the last row, from the first") << "" << 4 << "a" << 0;
+    QTest::newRow("two letters typed quickly") << "" << 0 << "al" << 3;
+    QTest::newRow("nothing begins with it") << "" << 1 << "q" << 1;
+    QTest::newRow("a filtered list: its rows' own terms") << "a" << 0 << "a" << 1;
 }
 
 void TestMainWindow::typingInTheListJumpsToATerm()
 {
+    QFETCH(QString, filter);
     QFETCH(int, from);
     QFETCH(QString, typed);
     QFETCH(int, row);
     open("##Alpha.A.\r\nbeta.B.\r\n\xc9"
          "clair.C.\r\nalpine.D.\r\nZed.E.\r\n\xe9"
          "den.F.\r\n");
+    m_form->txtSearch->setText(filter);
     m_form->List1->setFocus();
     m_form->List1->setCurrentIndex(m_form->termModel()->index(from));
     for (const QChar c : typed) { // QTest types ASCII only
