@@ -25,7 +25,9 @@ const PrefixTable& MainLookup::prefixes()
 }
 
 // A pass re-enters: a key typed while events run starts another before it returns. It keeps only
-// its stack, and stops once the shared count shows a newer pass.
+// its stack, and stops once the shared count shows a newer pass. It relies on two things: the
+// prefix table it holds is built once and never rebuilt, and no event run destroys the lookup while
+// a pass is on the stack (the window holds back its own deletion until its outermost pass returns).
 void MainLookup::txtSearch_Change()
 {
     LastListIndex = -1;

@@ -114,7 +114,7 @@ void Form1::createSearchBox()
     txtSearch->setMaxLength(std::numeric_limits<int>::max());
     setBase(txtSearch, LightGrey);
     txtSearch->setAccessibleName(QStringLiteral("Text to search"));
-    connect(txtSearch, &QLineEdit::textChanged, this, [this] { m_lookup.txtSearch_Change(); });
+    connect(txtSearch, &QLineEdit::textChanged, this, &Form1::txtSearch_Change);
     // Return and keypad Enter look the typed text up, as a click on GO does.
     connect(txtSearch, &QLineEdit::returnPressed, this, [this] { CommandButton_Click(Go); });
 }
@@ -229,6 +229,26 @@ QString Form1::panelText() const
 void Form1::setPanelText(const QString& text)
 {
     Text1->setPlainText(text);
+}
+
+void Form1::txtSearch_Change()
+{
+    ++m_passesOnStack;
+    m_lookup.txtSearch_Change();
+    // Deleted during the pass (unloaded by an event run, freed at the next): the search box's key
+    // handler is still on the stack, so the deletion waits until control is back below it.
+    if (--m_passesOnStack == 0 && m_deletedInPass)
+        QCoreApplication::postEvent(this, new QDeferredDeleteEvent);
+}
+
+// A filter pass's event runs would free the window, and the lookup with it, under the pass.
+bool Form1::event(QEvent* event)
+{
+    if (event->type() == QEvent::DeferredDelete && m_passesOnStack > 0) {
+        m_deletedInPass = true;
+        return true;
+    }
+    return PictureWindow::event(event);
 }
 
 void Form1::pumpEvents()

@@ -70,6 +70,7 @@ public:
     void setClipboardText(const QString& text) override;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -79,6 +80,7 @@ private:
     void createSearchBox();
     void createPanel();
     void createButtons();
+    void txtSearch_Change();
 
     WindowMoves& m_moves;
     ClipboardOwner& m_clipboard;
@@ -86,4 +88,6 @@ private:
     MainLookup m_lookup;
     QElapsedTimer m_sincePump;
     bool m_filterPreparedAfterPaint = false;
+    int m_passesOnStack = 0;
+    bool m_deletedInPass = false;
 };
