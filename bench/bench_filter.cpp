@@ -1,7 +1,8 @@
 // Filter pass speed through the real main window (shown, offscreen), and the same pass over the
 // store alone, to tell the cost of the list view and the event runs; and a letter typed in the
 // list that no term begins with (its keyboard search, over every row). Usage: bench_filter
-// <entries>
+// <entries>. With "paint" after the entries, in an X server: the list repainted whole with the
+// pointer over it, where each paint may ask the server where the pointer is.
 #include "BenchDictionary.h"
 #include "clipboard/ClipboardOwner.h"
 #include "dictionary/DictionaryLoader.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -50,14 +52,43 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
+int paintWithPointerOver(const TermStore& store, qsizetype entries)
+{
+    NoMoves moves;
+    ClipboardOwner clipboard{QString()};
+    Form1 form(moves, store, clipboard);
+    form.listEveryTerm();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    QWidget* rows = form.List1->viewport();
+    QCursor::setPos(rows->mapToGlobal(rows->rect().center()));
+    for (int i = 0; i < 200 && !rows->underMouse(); ++i)
+        QTest::qWait(10); // until the pointer's move reaches the program
+    std::vector<double> paints;
+    for (int run = 0; run < 51; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        rows->repaint();
+        paints.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    BenchDictionary::print(QStringLiteral("list_paint_hovered_%1").arg(entries), median(paints),
+                           "ms");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool paint = argc > 2 && QByteArray(argv[2]) == "paint";
+    if (!paint)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const qsizetype entries = argc > 1 ? QByteArray(argv[1]).toLongLong() : 10000;
     const TermStore store = DictionaryLoader::parse(BenchDictionary::generate(entries)).store;
+    if (paint)
+        return paintWithPointerOver(store, entries);
 
     // What the first filter pass and the first selection pay once, for the tables built on use.
     {

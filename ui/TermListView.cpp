@@ -3,7 +3,7 @@
 #include "ui/Accessibility.h"
 #include "ui/AccessibleTermList.h"
 
-#include <QCursor>
+#include <QHoverEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -12,6 +12,7 @@ TermListView::TermListView(QWidget* parent) : QAbstractItemView(parent)
 {
     Accessibility::install();
     setSelectionMode(QAbstractItemView::SingleSelection);
+    viewport()->setAttribute(Qt::WA_Hover);
 }
 
 QItemSelectionModel::SelectionFlags TermListView::selectionCommand(const QModelIndex& index,
@@ -102,6 +103,16 @@ bool TermListView::event(QEvent* event)
     return QAbstractItemView::event(event);
 }
 
+// The base view repaints the rows the pointer leaves and enters.
+bool TermListView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverMove)
+        m_pointer = static_cast<QHoverEvent*>(event)->position().toPoint();
+    else if (event->type() == QEvent::HoverLeave)
+        m_pointer.reset();
+    return QAbstractItemView::viewportEvent(event);
+}
+
 void TermListView::scrollContentsBy(int, int dy)
 {
     // The scroll bar counts rows: what is drawn moves by as many rows' height, and only the rows
@@ -177,9 +188,7 @@ void TermListView::paintEvent(QPaintEvent* event)
     const QStyle::State view =
         option.state & ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
     const bool focus = hasFocus() && currentIndex().isValid();
-    const QModelIndex hovered = viewport()->underMouse()
-                                    ? indexAt(viewport()->mapFromGlobal(QCursor::pos()))
-                                    : QModelIndex();
+    const QModelIndex hovered = m_pointer ? indexAt(*m_pointer) : QModelIndex();
     const QRect area = event->rect();
     const int first = (area.top() + verticalOffset()) / rowHeight();
     const int last = std::min(rowCount() - 1, (area.bottom() + verticalOffset()) / rowHeight());

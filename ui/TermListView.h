@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <optional>
 
 // The term list: one row selected, kept so by every gesture (only a filter pass clears it); with
 // none selected, the first Down selects the current row, as list boxes do. Rows share one height,
@@ -26,6 +27,7 @@ protected:
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -48,4 +50,7 @@ private:
     void announceNames(int first, int last);
 
     mutable int m_rowHeight = 0; // measured from the first row, again after a font or screen change
+    // Where hover events last put the pointer in the viewport: the row under it is drawn as
+    // hovered, also once the rows scroll under a pointer that stays.
+    std::optional<QPoint> m_pointer;
 };

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -55,6 +56,7 @@ private slots:
     void keysMoveAndScrollTheList_data();
     void keysMoveAndScrollTheList();
     void rowsAreAsTallAsTheFontAsks();
+    void theRowUnderThePointerIsDrawnHovered();
     void typingInTheListJumpsToATerm_data();
     void typingInTheListJumpsToATerm();
     void scrollingLeavesOnScreenWhatAFreshPaintDraws_data();
@@ -414,6 +416,40 @@ void TestMainWindow::rowsAreAsTallAsTheFontAsks()
     QVERIFY(asked > 30);
     QCOMPARE(m_form->List1->visualRect(second).top(), asked);
     QCOMPARE(m_form->List1->indexAt(QPoint(5, asked + asked / 2)), m_form->termModel()->index(1));
+}
+
+namespace {
+// Records the rows last painted as under the pointer.
+class HoverLog : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override
+    {
+        if (o.state & QStyle::State_MouseOver)
+            hovered << i.row();
+        QStyledItemDelegate::paint(p, o, i);
+    }
+    mutable QList<int> hovered;
+};
+} // namespace
+
+// From hover events: after a move, and once the rows scroll under a pointer that stays.
+void TestMainWindow::theRowUnderThePointerIsDrawnHovered()
+{
+    open("##" + Fixture::numberedLines("term", 50));
+    auto* log = new HoverLog(m_form->List1);
+    m_form->List1->setItemDelegate(log);
+    QWidget* rows = m_form->List1->viewport();
+    const int height = m_form->List1->visualRect(m_form->termModel()->index(0)).height();
+    QTest::mouseMove(rows, QPoint(10, 2 * height + height / 2));
+    log->hovered.clear();
+    rows->repaint();
+    QCOMPARE(log->hovered, QList<int>{2});
+    m_form->List1->scrollTo(m_form->termModel()->index(49));
+    log->hovered.clear();
+    rows->repaint();
+    QCOMPARE(log->hovered, QList<int>{2 + m_form->List1->indexAt(QPoint(1, 1)).row()});
 }
 
 void TestMainWindow::typingInTheListJumpsToATerm_data()
