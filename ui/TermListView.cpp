@@ -93,12 +93,19 @@ void TermListView::updateGeometries()
 
 bool TermListView::event(QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::FontChange || type == QEvent::StyleChange ||
-        type == QEvent::ScreenChangeInternal) {
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange: // a new scale on the same screen
+#endif
         m_rowHeight = 0;
         updateGeometries();
         viewport()->update();
+        break;
+    default:
+        break;
     }
     return QAbstractItemView::event(event);
 }

@@ -55,6 +55,7 @@ private slots:
     void keystrokeInsideAPassLeavesOnlyItsRows();
     void keysMoveAndScrollTheList_data();
     void keysMoveAndScrollTheList();
+    void rowsAreAsTallAsTheFontAsks_data();
     void rowsAreAsTallAsTheFontAsks();
     void theRowUnderThePointerIsDrawnHovered();
     void typingInTheListJumpsToATerm_data();
@@ -405,12 +406,43 @@ void TestMainWindow::keysMoveAndScrollTheList()
 
 // A font changed at run time (the desktop's, or a screen of another scale) makes rows as tall as
 // the new font asks, each below the other.
+namespace {
+// Rows three times as tall as they would be: what a new scale may ask of the rows' font.
+class TallDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override
+    {
+        return QStyledItemDelegate::sizeHint(o, i) * 3;
+    }
+};
+} // namespace
+
+void TestMainWindow::rowsAreAsTallAsTheFontAsks_data()
+{
+    QTest::addColumn<bool>("scale");
+    QTest::newRow("a larger font") << false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0) // a new scale on the same screen, as it tells of it
+    QTest::newRow("a new scale") << true;
+#endif
+}
+
 void TestMainWindow::rowsAreAsTallAsTheFontAsks()
 {
+    QFETCH(bool, scale);
     open("##" + Fixture::numberedLines("term", 50));
-    QFont font = m_form->List1->font();
-    font.setPointSize(font.pointSize() * 3);
-    m_form->List1->setFont(font);
+    if (scale) {
+        m_form->List1->setItemDelegate(new TallDelegate(m_form->List1));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        QEvent change(QEvent::DevicePixelRatioChange);
+        QCoreApplication::sendEvent(m_form->List1, &change);
+#endif
+    } else {
+        QFont font = m_form->List1->font();
+        font.setPointSize(font.pointSize() * 3);
+        m_form->List1->setFont(font);
+    }
     const QModelIndex second = m_form->termModel()->index(1);
     const int asked = m_form->List1->sizeHintForIndex(second).height();
     QVERIFY(asked > 30);
