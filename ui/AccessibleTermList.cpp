@@ -9,8 +9,14 @@ AccessibleTermList::AccessibleTermList(QAbstractItemView* view)
 
 AccessibleTermList::~AccessibleTermList()
 {
+    dropRows();
+}
+
+void AccessibleTermList::dropRows()
+{
     for (const QAccessible::Id id : std::as_const(m_rowInterfaces))
         QAccessible::deleteAccessibleInterface(id);
+    m_rowInterfaces.clear();
 }
 
 QAbstractItemView* AccessibleTermList::view() const

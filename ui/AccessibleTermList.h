@@ -28,8 +28,9 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
 
-    // The rows whose interfaces a tool has been handed.
-    QList<int> rowsMade() const { return m_rowInterfaces.keys(); }
+    // Every row left the list (a filter pass, or every term listed anew): their interfaces go, and
+    // tools, told of the reset, ask again. Rows appended later keep theirs.
+    void dropRows();
 
 #ifdef QUILLARY_ACCESSIBLE_SELECTION
     void* interface_cast(QAccessible::InterfaceType type) override;

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 // A term list row for assistive technology: a list item named by its term, selectable as Qt's own
-// rows are ("Toggle"). It stands for a row number: after a filter pass it names that row's term.
+// rows are ("Toggle"). It lives until the list's rows are all replaced.
 class AccessibleTermRow : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:

@@ -222,30 +222,11 @@ void TermListView::announce(QAccessible::Event type, const QModelIndex& index)
     QAccessible::updateAccessibility(&event);
 }
 
-// A row's interface stands for a row number: where the list now shows another term there, a tool
-// that holds the interface is told its new name.
-void TermListView::announceNames(int first, int last)
-{
-    if (!QAccessible::isActive())
-        return;
-    const auto* list =
-        dynamic_cast<AccessibleTermList*>(QAccessible::queryAccessibleInterface(this));
-    for (const int row : list ? list->rowsMade() : QList<int>()) {
-        if (row >= first && row <= last)
-            announce(QAccessible::NameChanged, model()->index(row, 0, rootIndex()));
-    }
-}
-
 void TermListView::reset()
 {
-    QAbstractItemView::reset();
-    announceNames(0, rowCount() - 1);
-}
-
-void TermListView::rowsInserted(const QModelIndex& parent, int start, int end)
-{
-    QAbstractItemView::rowsInserted(parent, start, end);
-    announceNames(start, end);
+    QAbstractItemView::reset(); // tells tools of the reset
+    if (auto* list = dynamic_cast<AccessibleTermList*>(QAccessible::queryAccessibleInterface(this)))
+        list->dropRows();
 }
 
 void TermListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)

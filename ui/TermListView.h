@@ -22,7 +22,6 @@ public:
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 protected:
-    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
@@ -47,7 +46,6 @@ private:
     int visibleRows() const;
     // Tells assistive technology of a change to a row.
     void announce(QAccessible::Event event, const QModelIndex& index);
-    void announceNames(int first, int last);
 
     mutable int m_rowHeight = 0; // measured from the first row, again after a font or screen change
     // Where hover events last put the pointer in the viewport: the row under it is drawn as

@@ -54,7 +54,7 @@ said "no row has the focus while the search box has it" \
     "the row focused while the search box has the focus: False"
 said "after a pass, the current row is not taken as chosen" \
     "after a pass, back in the list, the first row: focused True, selected False"
-said "a row showing another term after a pass announces its name" "names heard: RAM"
+said "a row the tool held is gone after a pass" "after a pass: the held row's name none, the first row RAM"
 said "a row offers the action Qt's list rows offer" "row actions: Toggle"
 said "a row chosen through its action" "chosen through its action: True, panel RAM.Random Access Memory."
 # Qt offers lists a selection interface from 6.5 on.
