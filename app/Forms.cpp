@@ -1,8 +1,8 @@
 #include "app/Forms.h"
 
-#include "app/Form3.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/Form3.h"
 
 namespace {
 

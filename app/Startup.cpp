@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
-#include "app/Form3.h"
 #include "app/Forms.h"
 #include "dictionary/Module1.h"
 #include "ui/Form1.h"
+#include "ui/Form3.h"
 
 #include <QFileInfo>
 #include <QMessageBox>

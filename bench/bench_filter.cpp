@@ -10,6 +10,7 @@
 #include "lookup/MainLookup.h"
 #include "lookup/PrefixTable.h"
 #include "lookup/TermIndex.h"
+#include "tests/support/Controls.h"
 #include "ui/Form1.h"
 #include "ui/TermListModel.h"
 #include "ui/WindowMoves.h"
@@ -63,7 +64,7 @@ int paintWithPointerOver(const TermStore& store, qsizetype entries)
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    QWidget* rows = form.List1->viewport();
+    QWidget* rows = Controls::List1(&form)->viewport();
     QCursor::setPos(rows->mapToGlobal(rows->rect().center()));
     for (int i = 0; i < 200 && !rows->underMouse(); ++i)
         QTest::qWait(10); // until the pointer's move reaches the program
@@ -127,11 +128,11 @@ int main(int argc, char** argv)
     for (const auto& k : keys) {
         std::vector<double> window, core;
         for (int run = 0; run < 7; ++run) {
-            form.txtSearch->setText(QStringLiteral("no term begins so"));
+            Controls::txtSearch(&form)->setText(QStringLiteral("no term begins so"));
             QCoreApplication::processEvents();
             QElapsedTimer timer;
             timer.start();
-            form.txtSearch->setText(k.key); // runs one whole pass, events and all
+            Controls::txtSearch(&form)->setText(k.key); // runs one whole pass, events and all
             window.push_back(double(timer.nsecsElapsed()) / 1e6);
             QCoreApplication::processEvents();
 
@@ -148,16 +149,16 @@ int main(int argc, char** argv)
         bare.pumps = 0;
     }
 
-    form.txtSearch->clear();
+    Controls::txtSearch(&form)->clear();
     QCoreApplication::processEvents();
-    form.List1->setFocus();
-    form.List1->setCurrentIndex(form.termModel()->index(0));
+    Controls::List1(&form)->setFocus();
+    Controls::List1(&form)->setCurrentIndex(form.termModel()->index(0));
     std::vector<double> search;
     for (int run = 0; run < 7; ++run) {
         QKeyEvent digit(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"));
         QElapsedTimer timer;
         timer.start();
-        QCoreApplication::sendEvent(form.List1, &digit); // the terms begin with letters
+        QCoreApplication::sendEvent(Controls::List1(&form), &digit); // the terms begin with letters
         search.push_back(double(timer.nsecsElapsed()) / 1e6);
         QTest::qWait(QApplication::keyboardInputInterval() + 50); // a search of its own each time
     }
@@ -169,7 +170,7 @@ int main(int argc, char** argv)
     if (entries < 100000)
         return 0;
     QAccessible::setActive(true);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form.List1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Controls::List1(&form));
     const auto megabytes = [start = mallinfo2().uordblks] {
         return double(mallinfo2().uordblks - start) / 1e6;
     };
@@ -178,7 +179,7 @@ int main(int argc, char** argv)
     BenchDictionary::print("accessible_100000_rows_visited", megabytes(), "MB");
     QElapsedTimer timer;
     timer.start();
-    form.txtSearch->setText(QStringLiteral("b"));
+    Controls::txtSearch(&form)->setText(QStringLiteral("b"));
     BenchDictionary::print(QStringLiteral("filter_%1_1letter_after_visit").arg(entries),
                            double(timer.nsecsElapsed()) / 1e6, "ms");
     BenchDictionary::print("accessible_100000_rows_then_pass", megabytes(), "MB");

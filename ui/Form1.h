@@ -46,12 +46,6 @@ public:
     // filter pass needs is built once the window is painted, before anyone types.
     void listEveryTerm();
 
-    QAbstractItemView* List1;
-    QLineEdit* txtSearch;
-    QTextEdit* Text1;
-    QTimer* Timer;
-    LabelButtonArray* buttons;
-
     TermListModel* termModel() const { return m_termModel; }
     MainLookup& lookup() { return m_lookup; }
 
@@ -82,6 +76,12 @@ private:
     void createButtons();
     void txtSearch_Change();
 
+    // The controls, by the names the procedures use; tests find them by their object names.
+    QAbstractItemView* List1;
+    QLineEdit* txtSearch;
+    QTextEdit* Text1;
+    QTimer* Timer;
+    LabelButtonArray* buttons;
     WindowMoves& m_moves;
     ClipboardOwner& m_clipboard;
     TermListModel* m_termModel;

@@ -23,8 +23,6 @@ public:
 
     explicit Form2(WindowMoves& moves);
 
-    LabelButtonArray* buttons;
-
     void CommandButton_Click(int index);
 
 protected:
@@ -33,5 +31,6 @@ protected:
 private:
     void createLabels();
 
+    LabelButtonArray* buttons;
     WindowMoves& m_moves;
 };

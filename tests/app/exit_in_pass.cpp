@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/Startup.h"
 #include "clipboard/ClipboardOwner.h"
+#include "tests/support/Controls.h"
 #include "tests/support/Fixture.h"
 #include "ui/Form1.h"
 #include "ui/LabelButton.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv)
     if (!startup.Form_Load(forms, dir.path()))
         return 2;
     Form1* main = forms.form1();
-    main->txtSearch->setText(QStringLiteral("term1"));
+    Controls::txtSearch(main)->setText(QStringLiteral("term1"));
 
     // Runs at the pass's first event run, as a click made while the list is being rebuilt.
     QMetaObject::invokeMethod(
@@ -40,10 +41,10 @@ int main(int argc, char** argv)
         [main] {
             std::printf("Exit clicked inside the pass\n");
             std::fflush(stdout);
-            QTest::mouseClick(main->buttons->CommandButton(2), Qt::LeftButton);
+            QTest::mouseClick(Controls::CommandButton(main, 2), Qt::LeftButton);
         },
         Qt::QueuedConnection);
-    main->txtSearch->clear(); // an empty key: every term, events run after index 0
+    Controls::txtSearch(main)->clear(); // an empty key: every term, events run after index 0
     std::printf("pass went on after Exit\n");
     return 1;
 }

@@ -1,11 +1,12 @@
 // Every control of the three windows against the windows' control tables: box, text, font,
 // colours and tooltip, one row a control. A value left empty in a row is not checked.
-#include "app/Form3.h"
 #include "clipboard/ClipboardOwner.h"
 #include "dictionary/TermStore.h"
 #include "harness/NoMoves.h"
+#include "tests/support/Controls.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/LabelButton.h"
 #include "ui/ShapeWidget.h"
 
@@ -218,10 +219,10 @@ void TestControlTable::windows()
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->windowIcon().availableSizes().contains(QSize(32, 32)));
     }
-    QCOMPARE(m_main->Timer->interval(), 100);
-    QVERIFY(m_main->Timer->isActive());
-    QCOMPARE(m_main->txtSearch->maxLength(), std::numeric_limits<int>::max());
-    QVERIFY(m_main->Text1->isReadOnly());
+    QCOMPARE(Controls::Timer(m_main.get())->interval(), 100);
+    QVERIFY(Controls::Timer(m_main.get())->isActive());
+    QCOMPARE(Controls::txtSearch(m_main.get())->maxLength(), std::numeric_limits<int>::max());
+    QVERIFY(Controls::Text1(m_main.get())->isReadOnly());
 }
 
 void TestControlTable::picturesAreTheirSources_data()

@@ -1,11 +1,12 @@
-#include "app/Form3.h"
 #include "app/Forms.h"
 #include "app/Startup.h"
 #include "clipboard/ClipboardOwner.h"
+#include "tests/support/Controls.h"
 #include "tests/support/Fixture.h"
 #include "tests/support/Waiting.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/LabelButton.h"
 #include "ui/LabelButtonArray.h"
 #include "ui/Labels.h"
@@ -116,17 +117,17 @@ void TestStartup::opensMainWindowWithEveryTerm()
         rows << main->termModel()->rowText(r);
     QCOMPARE(rows, (QStringList{"ROUTER", "router", "RAM", "hardware", "hard disk",
                                 "IP.Internet Protocol", QString::fromUtf8("Café"), "<b> tag"}));
-    QCOMPARE(main->List1->currentIndex().row(), 0);
-    QVERIFY(main->List1->selectionModel()->isRowSelected(0));
-    QVERIFY(main->txtSearch->text().isEmpty());
+    QCOMPARE(Controls::List1(main)->currentIndex().row(), 0);
+    QVERIFY(Controls::List1(main)->selectionModel()->isRowSelected(0));
+    QVERIFY(Controls::txtSearch(main)->text().isEmpty());
     QCOMPARE(main->lookup().LastListIndex, 0);
     QVERIFY(QTest::qWaitForWindowActive(main));
-    QCOMPARE(QApplication::focusWidget(), main->List1);
+    QCOMPARE(QApplication::focusWidget(), Controls::List1(main));
 
     // A few ticks: row 0 is current and was "shown", so the panel keeps its text.
-    QSignalSpy ticks(main->Timer, &QTimer::timeout);
+    QSignalSpy ticks(Controls::Timer(main), &QTimer::timeout);
     WAIT_VERIFY(ticks.count() >= 2);
-    QCOMPARE(main->Text1->toPlainText(),
+    QCOMPARE(Controls::Text1(main)->toPlainText(),
              QStringLiteral("Select or search a term to see its definition.\n"));
     QVERIFY(m_ends.isEmpty());
 }
@@ -204,7 +205,8 @@ void TestStartup::tabOrder()
     QVERIFY(start());
     Form1* main = m_forms->form1();
     QVERIFY(QTest::qWaitForWindowActive(main));
-    const QList<QWidget*> order{main->txtSearch, main->Text1, main->List1, main->txtSearch};
+    const QList<QWidget*> order{Controls::txtSearch(main), Controls::Text1(main),
+                                Controls::List1(main), Controls::txtSearch(main)};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -226,10 +228,10 @@ void TestStartup::exitEndsTheProgram()
                                "##" + Fixture::numberedLines("term", 200000, " n.Entry.")));
     QVERIFY(start());
     const QPointer<Form1> main = m_forms->form1();
-    LabelButton* exit = main->buttons->CommandButton(2);
+    LabelButton* exit = Controls::CommandButton(main, 2);
     if (inPass) {
         QTimer::singleShot(0, exit, [exit] { QTest::mouseClick(exit, Qt::LeftButton); });
-        QTest::keyClick(main->txtSearch, 't');
+        QTest::keyClick(Controls::txtSearch(main), 't');
     } else {
         QTest::mouseClick(exit, Qt::LeftButton);
     }
@@ -289,7 +291,7 @@ void TestStartup::shortcutsActAsTheButtons()
     QCOMPARE(m_forms->aboutLoaded(), outcome == "about");
     QCOMPARE(m_ends, outcome == "ended" ? QList<int>{0} : QList<int>{});
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             outcome == "copied" ? main->Text1->toPlainText() : "earlier contents");
+             outcome == "copied" ? Controls::Text1(main)->toPlainText() : "earlier contents");
     if (outcome == "about") {
         Form2* about = m_forms->form2();
         QVERIFY(QTest::qWaitForWindowActive(about));

@@ -1,6 +1,7 @@
 #include "app/Forms.h"
 #include "app/Startup.h"
 #include "clipboard/ClipboardOwner.h"
+#include "tests/support/Controls.h"
 #include "tests/support/Fixture.h"
 #include "tests/support/Waiting.h"
 #include "ui/Form1.h"
@@ -39,11 +40,11 @@ private slots:
 private:
     void clickAbout()
     {
-        QTest::mouseClick(m_main->buttons->CommandButton(Form1::About), Qt::LeftButton);
+        QTest::mouseClick(Controls::CommandButton(m_main, Form1::About), Qt::LeftButton);
     }
     void clickGoBack(Form2* about)
     {
-        QTest::mouseClick(about->buttons->CommandButton(Form2::GoBack), Qt::LeftButton);
+        QTest::mouseClick(Controls::CommandButton(about, Form2::GoBack), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -75,9 +76,10 @@ void TestWindowMoves::cleanup()
 
 void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
 {
-    QTest::keyClicks(m_main->txtSearch, "ha");
-    m_main->List1->setCurrentIndex(m_main->termModel()->index(1));
-    WAIT_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("hard disk.A storage device."));
+    QTest::keyClicks(Controls::txtSearch(m_main), "ha");
+    Controls::List1(m_main)->setCurrentIndex(m_main->termModel()->index(1));
+    WAIT_COMPARE(Controls::Text1(m_main)->toPlainText(),
+                 QStringLiteral("hard disk.A storage device."));
 
     clickAbout();
     QVERIFY(!m_main->isVisible());
@@ -89,10 +91,10 @@ void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
     clickGoBack(about);
     QVERIFY(m_main->isVisible());
     QVERIFY(!m_forms->aboutLoaded());
-    QCOMPARE(m_main->txtSearch->text(), QStringLiteral("ha"));
+    QCOMPARE(Controls::txtSearch(m_main)->text(), QStringLiteral("ha"));
     QCOMPARE(m_main->termModel()->rowCount(), 2);
-    QCOMPARE(m_main->List1->currentIndex().row(), 1);
-    QCOMPARE(m_main->Text1->toPlainText(), QStringLiteral("hard disk.A storage device."));
+    QCOMPARE(Controls::List1(m_main)->currentIndex().row(), 1);
+    QCOMPARE(Controls::Text1(m_main)->toPlainText(), QStringLiteral("hard disk.A storage device."));
     QCOMPARE(m_main->lookup().LastListIndex, 1);
 }
 
@@ -100,15 +102,15 @@ void TestWindowMoves::eachOpeningIsAFreshCentredWindow()
 {
     clickAbout();
     QPointer<Form2> first = m_forms->form2();
-    QTest::mousePress(first->buttons->CommandButton(0), Qt::RightButton); // leave it pressed
+    QTest::mousePress(Controls::CommandButton(first, 0), Qt::RightButton); // leave it pressed
     clickGoBack(first);
     QVERIFY(first.isNull());
 
     clickAbout();
     Form2* second = m_forms->form2();
     QVERIFY(second->isVisible());
-    QCOMPARE(second->buttons->Shape(0)->fillColor(), QColor(128, 128, 128));
-    QCOMPARE(second->buttons->CommandButton(0)->textColor(),
+    QCOMPARE(Controls::Shape(second, 0)->fillColor(), QColor(128, 128, 128));
+    QCOMPARE(Controls::CommandButton(second, 0)->textColor(),
              QApplication::palette().color(QPalette::HighlightedText));
     const QRect screen = second->screen()->availableGeometry();
     // Within the few pixels of a window frame.
@@ -129,13 +131,13 @@ void TestWindowMoves::goBackPressedLook()
     QFETCH(Qt::MouseButton, button);
     clickAbout();
     Form2* about = m_forms->form2();
-    LabelButton* goBack = about->buttons->CommandButton(0);
+    LabelButton* goBack = Controls::CommandButton(about, 0);
     QTest::mousePress(goBack, button);
-    QCOMPARE(about->buttons->Shape(0)->fillColor(), QColor(255, 255, 255));
+    QCOMPARE(Controls::Shape(about, 0)->fillColor(), QColor(255, 255, 255));
     QCOMPARE(goBack->textColor(), QColor(0, 0, 0));
     if (button != Qt::LeftButton) {
         QTest::mouseRelease(goBack, button);
-        QCOMPARE(about->buttons->Shape(0)->fillColor(), QColor(128, 128, 128));
+        QCOMPARE(Controls::Shape(about, 0)->fillColor(), QColor(128, 128, 128));
         QCOMPARE(goBack->textColor(), QColor(255, 255, 255));
         QVERIFY(about->isVisible()); // only the left button clicks
     }
@@ -153,8 +155,9 @@ void TestWindowMoves::closingAboutActsAsGoBack()
 void TestWindowMoves::followerRunsWhileMainIsHidden()
 {
     clickAbout();
-    m_main->List1->setCurrentIndex(m_main->termModel()->index(2));
-    WAIT_COMPARE(m_main->Text1->toPlainText(), QStringLiteral("RAM.Random Access Memory."));
+    Controls::List1(m_main)->setCurrentIndex(m_main->termModel()->index(2));
+    WAIT_COMPARE(Controls::Text1(m_main)->toPlainText(),
+                 QStringLiteral("RAM.Random Access Memory."));
     QVERIFY(!m_main->isVisible());
 }
 
@@ -172,15 +175,15 @@ void TestWindowMoves::pressActionsMoveBetweenWindows()
         QCOMPARE(a->role(), QAccessible::Button);
         a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
-    press(m_main->buttons->CommandButton(Form1::About));
+    press(Controls::CommandButton(m_main, Form1::About));
     WAIT_VERIFY(m_forms->aboutLoaded()); // the click runs from the event loop
     Form2* about = m_forms->form2();
     QVERIFY(about->isVisible());
     QVERIFY(!m_main->isVisible());
-    QCOMPARE(QAccessible::queryAccessibleInterface(about->buttons->CommandButton(Form2::GoBack))
+    QCOMPARE(QAccessible::queryAccessibleInterface(Controls::CommandButton(about, Form2::GoBack))
                  ->text(QAccessible::Name),
              QStringLiteral("Go Back"));
-    press(about->buttons->CommandButton(Form2::GoBack));
+    press(Controls::CommandButton(about, Form2::GoBack));
     WAIT_VERIFY(m_main->isVisible());
     QVERIFY(!m_forms->aboutLoaded());
 }

@@ -1,6 +1,7 @@
 #include "clipboard/ClipboardOwner.h"
 #include "dictionary/DictionaryLoader.h"
 #include "harness/NoMoves.h"
+#include "tests/support/Controls.h"
 #include "tests/support/Fixture.h"
 #include "tests/support/Waiting.h"
 #include "ui/Form1.h"
@@ -74,19 +75,19 @@ private:
     QStringList listedTerms() const;
     void waitTicks(int ticks)
     {
-        QSignalSpy spy(m_form->Timer, &QTimer::timeout);
+        QSignalSpy spy(Controls::Timer(m_form), &QTimer::timeout);
         WAIT_VERIFY(spy.count() >= ticks);
     }
     void addGoWays();
     void runGo(int key);
     void click(int button)
     {
-        QTest::mouseClick(m_form->buttons->CommandButton(button), Qt::LeftButton);
+        QTest::mouseClick(Controls::CommandButton(m_form, button), Qt::LeftButton);
     }
     void clickRow(int row)
     {
-        const QRect r = m_form->List1->visualRect(m_form->termModel()->index(row));
-        QTest::mouseClick(m_form->List1->viewport(), Qt::LeftButton, {}, r.center());
+        const QRect r = Controls::List1(m_form)->visualRect(m_form->termModel()->index(row));
+        QTest::mouseClick(Controls::List1(m_form)->viewport(), Qt::LeftButton, {}, r.center());
     }
 
     TermStore m_store;
@@ -132,13 +133,13 @@ void TestMainWindow::selectingARowShowsItsEntry()
 {
     clickRow(0); // already current: nothing to show
     waitTicks(2);
-    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
 
     clickRow(1); // "router" equals "ROUTER" ignoring case: the first one wins
-    WAIT_COMPARE(m_form->Text1->toPlainText(),
+    WAIT_COMPARE(Controls::Text1(m_form)->toPlainText(),
                  QStringLiteral("ROUTER n.A device that forwards packets."));
     clickRow(6);
-    WAIT_COMPARE(m_form->Text1->toPlainText(), QString::fromUtf8("Café.A place."));
+    WAIT_COMPARE(Controls::Text1(m_form)->toPlainText(), QString::fromUtf8("Café.A place."));
     QCOMPARE(m_form->lookup().LastListIndex, 6);
 }
 
@@ -156,7 +157,7 @@ void TestMainWindow::runGo(int key)
     if (key == 0)
         click(Form1::Go);
     else
-        QTest::keyClick(m_form->txtSearch, Qt::Key(key),
+        QTest::keyClick(Controls::txtSearch(m_form), Qt::Key(key),
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
@@ -185,10 +186,10 @@ void TestMainWindow::go()
     QFETCH(int, key);
     QFETCH(QString, typed);
     QFETCH(QString, panel);
-    QTest::keyClicks(m_form->txtSearch, typed);
+    QTest::keyClicks(Controls::txtSearch(m_form), typed);
     const QStringList listed = listedTerms();
     runGo(key);
-    QCOMPARE(m_form->Text1->toPlainText(), panel);
+    QCOMPARE(Controls::Text1(m_form)->toPlainText(), panel);
     QCOMPARE(listedTerms(), listed);
 }
 
@@ -200,7 +201,7 @@ void TestMainWindow::goNotFoundShowsInformationBox_data()
 void TestMainWindow::goNotFoundShowsInformationBox()
 {
     QFETCH(int, key);
-    QTest::keyClicks(m_form->txtSearch, " RoUt ");
+    QTest::keyClicks(Controls::txtSearch(m_form), " RoUt ");
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
@@ -218,7 +219,7 @@ void TestMainWindow::goNotFoundShowsInformationBox()
     QCOMPARE(title, QStringLiteral("Quillary"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, 1);
-    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
 }
 
 void TestMainWindow::copyDefinition()
@@ -227,7 +228,7 @@ void TestMainWindow::copyDefinition()
     click(3); // the first text, with the line break its document ends in
     QCOMPARE(QGuiApplication::clipboard()->text(), FirstText + "\n");
 
-    QTest::keyClicks(m_form->txtSearch, "  ");
+    QTest::keyClicks(Controls::txtSearch(m_form), "  ");
     click(0);
     click(3);
     QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -235,7 +236,7 @@ void TestMainWindow::copyDefinition()
 
     clickRow(0);
     clickRow(1);
-    WAIT_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
+    WAIT_VERIFY(Controls::Text1(m_form)->toPlainText().startsWith("ROUTER"));
     click(3);
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
@@ -260,35 +261,35 @@ void TestMainWindow::filter()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
-    QTest::keyClicks(m_form->txtSearch, typed);
+    QTest::keyClicks(Controls::txtSearch(m_form), typed);
     QCOMPARE(listedTerms(), expected);
-    QCOMPARE(m_form->List1->currentIndex().row(), -1);
+    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
-    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
 }
 
 void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
 {
-    QTest::keyClicks(m_form->txtSearch, "ha");
+    QTest::keyClicks(Controls::txtSearch(m_form), "ha");
     QCOMPARE(listedTerms().size(), 2);
-    m_form->txtSearch->clear();
+    Controls::txtSearch(m_form)->clear();
     QCOMPARE(listedTerms().size(), int(m_store.size()));
     QCOMPARE(listedTerms().first(), QStringLiteral("ROUTER"));
-    QVERIFY(!m_form->List1->selectionModel()->hasSelection());
+    QVERIFY(!Controls::List1(m_form)->selectionModel()->hasSelection());
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 
     clickRow(0); // row 0 is shown now, as the pass reset the follower
-    WAIT_VERIFY(m_form->Text1->toPlainText().startsWith("ROUTER"));
+    WAIT_VERIFY(Controls::Text1(m_form)->toPlainText().startsWith("ROUTER"));
 }
 
 void TestMainWindow::trailingSpaceStillRebuilds()
 {
-    QTest::keyClicks(m_form->txtSearch, "r");
+    QTest::keyClicks(Controls::txtSearch(m_form), "r");
     clickRow(1);
     WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
-    QTest::keyClick(m_form->txtSearch, Qt::Key_Space);
+    QTest::keyClick(Controls::txtSearch(m_form), Qt::Key_Space);
     QCOMPARE(listedTerms(), (QStringList{"ROUTER", "router", "RAM"}));
-    QCOMPARE(m_form->List1->currentIndex().row(), -1);
+    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
 }
 
@@ -302,21 +303,22 @@ void TestMainWindow::focusAloneSelectsNothing_data()
 void TestMainWindow::focusAloneSelectsNothing()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QTest::keyClicks(m_form->txtSearch, "r");
+    QTest::keyClicks(Controls::txtSearch(m_form), "r");
     QVERIFY(QTest::qWaitForWindowActive(m_form));
-    m_form->txtSearch->setFocus();
-    QTest::keyClick(m_form->txtSearch, Qt::Key_Tab, Qt::ShiftModifier); // back to the list
-    QCOMPARE(QApplication::focusWidget(), m_form->List1);
+    Controls::txtSearch(m_form)->setFocus();
+    QTest::keyClick(Controls::txtSearch(m_form), Qt::Key_Tab,
+                    Qt::ShiftModifier); // back to the list
+    QCOMPARE(QApplication::focusWidget(), Controls::List1(m_form));
     waitTicks(2);
     QCOMPARE(m_form->lookup().LastListIndex, -1);
-    QCOMPARE(m_form->Text1->toPlainText(), FirstText + "\n");
+    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
 
     // The first Down selects the first row, and the entry follows.
-    QTest::keyClick(m_form->List1, Qt::Key_Down, modifiers);
+    QTest::keyClick(Controls::List1(m_form), Qt::Key_Down, modifiers);
     WAIT_COMPARE(m_form->lookup().LastListIndex, 0);
-    QCOMPARE(m_form->Text1->toPlainText(),
+    QCOMPARE(Controls::Text1(m_form)->toPlainText(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
-    QTest::keyClick(m_form->List1, Qt::Key_Down, modifiers);
+    QTest::keyClick(Controls::List1(m_form), Qt::Key_Down, modifiers);
     WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
 }
 
@@ -338,25 +340,27 @@ void TestMainWindow::selectedRowStays()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, belowLastRow);
     const auto selected = [this] {
-        const QModelIndexList rows = m_form->List1->selectionModel()->selectedIndexes();
+        const QModelIndexList rows = Controls::List1(m_form)->selectionModel()->selectedIndexes();
         return rows.size() == 1 ? rows.first().row() : -1;
     };
     clickRow(2);
     QCOMPARE(selected(), 2);
     const QRect last =
-        m_form->List1->visualRect(m_form->termModel()->index(int(m_store.size()) - 1));
-    const QPoint at = belowLastRow
-                          ? QPoint(last.center().x(), last.bottom() + 20)
-                          : m_form->List1->visualRect(m_form->termModel()->index(2)).center();
-    QTest::mouseClick(m_form->List1->viewport(), Qt::LeftButton, modifiers, at);
+        Controls::List1(m_form)->visualRect(m_form->termModel()->index(int(m_store.size()) - 1));
+    const QPoint at =
+        belowLastRow ? QPoint(last.center().x(), last.bottom() + 20)
+                     : Controls::List1(m_form)->visualRect(m_form->termModel()->index(2)).center();
+    QTest::mouseClick(Controls::List1(m_form)->viewport(), Qt::LeftButton, modifiers, at);
     QCOMPARE(selected(), 2);
-    QTest::keyClick(m_form->List1, Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClick(Controls::List1(m_form), Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(selected(), 2);
-    m_form->List1->selectionModel()->clearSelection(); // a call, unlike a gesture, is not refused
+    Controls::List1(m_form)
+        ->selectionModel()
+        ->clearSelection(); // a call, unlike a gesture, is not refused
     QCOMPARE(selected(), -1);
 
     clickRow(2);
-    QTest::keyClicks(m_form->txtSearch, "r"); // a filter pass leaves no row selected
+    QTest::keyClicks(Controls::txtSearch(m_form), "r"); // a filter pass leaves no row selected
     QCOMPARE(selected(), -1);
 }
 
@@ -365,8 +369,9 @@ void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
     open("##" + Fixture::numberedLines("a", 2000) + "ab0 n.x\r\nab1 n.x\r\n");
     // Runs at the first event run of the pass for "a": a key typed while the list is rebuilt.
     QMetaObject::invokeMethod(
-        m_form, [this] { QTest::keyClick(m_form->txtSearch, 'b'); }, Qt::QueuedConnection);
-    QTest::keyClick(m_form->txtSearch, 'a');
+        m_form, [this] { QTest::keyClick(Controls::txtSearch(m_form), 'b'); },
+        Qt::QueuedConnection);
+    QTest::keyClick(Controls::txtSearch(m_form), 'a');
     QCOMPARE(listedTerms(), (QStringList{"ab0", "ab1"}));
 }
 
@@ -397,11 +402,13 @@ void TestMainWindow::keysMoveAndScrollTheList()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     open("##" + Fixture::numberedLines("term", 1000));
     for (const int key : keys)
-        QTest::keyClick(m_form->List1, Qt::Key(key), modifiers);
-    QCOMPARE(m_form->List1->currentIndex().row(), row);
-    const QRect shown = m_form->List1->visualRect(m_form->List1->currentIndex());
-    QVERIFY(m_form->List1->viewport()->rect().contains(shown));
-    QCOMPARE(m_form->List1->indexAt(shown.center()), m_form->List1->currentIndex());
+        QTest::keyClick(Controls::List1(m_form), Qt::Key(key), modifiers);
+    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), row);
+    const QRect shown =
+        Controls::List1(m_form)->visualRect(Controls::List1(m_form)->currentIndex());
+    QVERIFY(Controls::List1(m_form)->viewport()->rect().contains(shown));
+    QCOMPARE(Controls::List1(m_form)->indexAt(shown.center()),
+             Controls::List1(m_form)->currentIndex());
 }
 
 // A font changed at run time (the desktop's, or a screen of another scale) makes rows as tall as
@@ -433,21 +440,22 @@ void TestMainWindow::rowsAreAsTallAsTheFontAsks()
     QFETCH(bool, scale);
     open("##" + Fixture::numberedLines("term", 50));
     if (scale) {
-        m_form->List1->setItemDelegate(new TallDelegate(m_form->List1));
+        Controls::List1(m_form)->setItemDelegate(new TallDelegate(Controls::List1(m_form)));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
         QEvent change(QEvent::DevicePixelRatioChange);
-        QCoreApplication::sendEvent(m_form->List1, &change);
+        QCoreApplication::sendEvent(Controls::List1(m_form), &change);
 #endif
     } else {
-        QFont font = m_form->List1->font();
+        QFont font = Controls::List1(m_form)->font();
         font.setPointSize(font.pointSize() * 3);
-        m_form->List1->setFont(font);
+        Controls::List1(m_form)->setFont(font);
     }
     const QModelIndex second = m_form->termModel()->index(1);
-    const int asked = m_form->List1->sizeHintForIndex(second).height();
+    const int asked = Controls::List1(m_form)->sizeHintForIndex(second).height();
     QVERIFY(asked > 30);
-    QCOMPARE(m_form->List1->visualRect(second).top(), asked);
-    QCOMPARE(m_form->List1->indexAt(QPoint(5, asked + asked / 2)), m_form->termModel()->index(1));
+    QCOMPARE(Controls::List1(m_form)->visualRect(second).top(), asked);
+    QCOMPARE(Controls::List1(m_form)->indexAt(QPoint(5, asked + asked / 2)),
+             m_form->termModel()->index(1));
 }
 
 namespace {
@@ -470,18 +478,18 @@ public:
 void TestMainWindow::theRowUnderThePointerIsDrawnHovered()
 {
     open("##" + Fixture::numberedLines("term", 50));
-    auto* log = new HoverLog(m_form->List1);
-    m_form->List1->setItemDelegate(log);
-    QWidget* rows = m_form->List1->viewport();
-    const int height = m_form->List1->visualRect(m_form->termModel()->index(0)).height();
+    auto* log = new HoverLog(Controls::List1(m_form));
+    Controls::List1(m_form)->setItemDelegate(log);
+    QWidget* rows = Controls::List1(m_form)->viewport();
+    const int height = Controls::List1(m_form)->visualRect(m_form->termModel()->index(0)).height();
     QTest::mouseMove(rows, QPoint(10, 2 * height + height / 2));
     log->hovered.clear();
     rows->repaint();
     QCOMPARE(log->hovered, QList<int>{2});
-    m_form->List1->scrollTo(m_form->termModel()->index(49));
+    Controls::List1(m_form)->scrollTo(m_form->termModel()->index(49));
     log->hovered.clear();
     rows->repaint();
-    QCOMPARE(log->hovered, QList<int>{2 + m_form->List1->indexAt(QPoint(1, 1)).row()});
+    QCOMPARE(log->hovered, QList<int>{2 + Controls::List1(m_form)->indexAt(QPoint(1, 1)).row()});
 }
 
 void TestMainWindow::typingInTheListJumpsToATerm_data()
@@ -507,14 +515,14 @@ void TestMainWindow::typingInTheListJumpsToATerm()
     open("##Alpha.A.\r\nbeta.B.\r\n\xc9"
          "clair.C.\r\nalpine.D.\r\nZed.E.\r\n\xe9"
          "den.F.\r\n");
-    m_form->txtSearch->setText(filter);
-    m_form->List1->setFocus();
-    m_form->List1->setCurrentIndex(m_form->termModel()->index(from));
+    Controls::txtSearch(m_form)->setText(filter);
+    Controls::List1(m_form)->setFocus();
+    Controls::List1(m_form)->setCurrentIndex(m_form->termModel()->index(from));
     for (const QChar c : typed) { // QTest types ASCII only
         QKeyEvent key(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(m_form->List1, &key);
+        QCoreApplication::sendEvent(Controls::List1(m_form), &key);
     }
-    QCOMPARE(m_form->List1->currentIndex().row(), row);
+    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), row);
 }
 
 void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws_data()
@@ -531,9 +539,9 @@ void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws()
 {
     QFETCH(QList<int>, keys);
     open("##" + Fixture::numberedLines("term", 1000));
-    QWidget* viewport = m_form->List1->viewport();
+    QWidget* viewport = Controls::List1(m_form)->viewport();
     for (const int key : keys) {
-        QTest::keyClick(m_form->List1, Qt::Key(key));
+        QTest::keyClick(Controls::List1(m_form), Qt::Key(key));
         QCoreApplication::processEvents(); // each scroll reaches the screen
     }
     const QPoint at = viewport->mapTo(m_form, QPoint(0, 0));
@@ -611,7 +619,7 @@ void TestMainWindow::pressActionClicksAsTheMouseCould()
     QFETCH(QString, state);
     QFETCH(bool, clicks);
     QGuiApplication::clipboard()->setText("earlier contents");
-    LabelButton* copy = m_form->buttons->CommandButton(Form1::CopyDefinition);
+    LabelButton* copy = Controls::CommandButton(m_form, Form1::CopyDefinition);
     QSignalSpy clicked(copy, &LabelButton::clicked);
     QAccessibleActionInterface* actions =
         QAccessible::queryAccessibleInterface(copy)->actionInterface();
@@ -637,9 +645,9 @@ void TestMainWindow::pressActionClicksAsTheMouseCould()
 // the first one opened, as the mouse would, and does nothing.
 void TestMainWindow::secondPressWaitsBehindTheFirstsBox()
 {
-    m_form->txtSearch->setText("no such term");
+    Controls::txtSearch(m_form)->setText("no such term");
     QAccessibleActionInterface* actions =
-        QAccessible::queryAccessibleInterface(m_form->buttons->CommandButton(Form1::Go))
+        QAccessible::queryAccessibleInterface(Controls::CommandButton(m_form, Form1::Go))
             ->actionInterface();
     int boxes = 0;
     QTimer closer;

@@ -1,4 +1,4 @@
-#include "app/Form3.h"
+#include "ui/Form3.h"
 
 #include "ui/Labels.h"
 #include "ui/ShapeWidget.h"
