@@ -31,12 +31,13 @@ public:
     // Every term's first characters, folded: built on first use.
     const PrefixTable& prefixes();
 
-    // The list row whose entry the follower showed last; -1 after a filter pass.
-    qint32 LastListIndex = 0;
+    qint32 lastListIndex() const { return LastListIndex; }
 
 private:
     const TermIndex& index();
 
+    // The list row whose entry the follower showed last; -1 after a filter pass.
+    qint32 LastListIndex = 0;
     const TermStore& m_store;
     LookupWindow& m_window;
     quint64 m_passCount = 0; // bumped by every filter pass when it starts

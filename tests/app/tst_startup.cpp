@@ -120,7 +120,7 @@ void TestStartup::opensMainWindowWithEveryTerm()
     QCOMPARE(Controls::List1(main)->currentIndex().row(), 0);
     QVERIFY(Controls::List1(main)->selectionModel()->isRowSelected(0));
     QVERIFY(Controls::txtSearch(main)->text().isEmpty());
-    QCOMPARE(main->lookup().LastListIndex, 0);
+    QCOMPARE(main->lookup().lastListIndex(), 0);
     QVERIFY(QTest::qWaitForWindowActive(main));
     QCOMPARE(QApplication::focusWidget(), Controls::List1(main));
 

@@ -95,7 +95,7 @@ void TestWindowMoves::aboutHidesMainAndGoBackRestoresIt()
     QCOMPARE(m_main->termModel()->rowCount(), 2);
     QCOMPARE(Controls::List1(m_main)->currentIndex().row(), 1);
     QCOMPARE(Controls::Text1(m_main)->toPlainText(), QStringLiteral("hard disk.A storage device."));
-    QCOMPARE(m_main->lookup().LastListIndex, 1);
+    QCOMPARE(m_main->lookup().lastListIndex(), 1);
 }
 
 void TestWindowMoves::eachOpeningIsAFreshCentredWindow()

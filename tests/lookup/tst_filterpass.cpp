@@ -123,7 +123,7 @@ void TestFilterPass::passResetsFollowerAndLeavesPanel()
     window.panel = "shown before";
     window.search = "hard d ";
     lookup.txtSearch_Change();
-    QCOMPARE(lookup.LastListIndex, -1);
+    QCOMPARE(lookup.lastListIndex(), -1);
     QCOMPARE(window.current, -1);
     QCOMPARE(window.panel, QStringLiteral("shown before"));
 
@@ -211,7 +211,7 @@ void TestFilterPass::rowSelectedMidPassIsShownWhileThePassGoesOn()
     };
     lookup.txtSearch_Change();
     QCOMPARE(window.panel, QStringLiteral("t003.x"));
-    QCOMPARE(lookup.LastListIndex, 3);
+    QCOMPARE(lookup.lastListIndex(), 3);
     QCOMPARE(window.current, 3);
     QCOMPARE(window.rows, termsOf(store, "t"));
 }

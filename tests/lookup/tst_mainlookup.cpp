@@ -68,24 +68,24 @@ void TestMainLookup::followerKeepsFirstTextRightAfterStart()
     const QString first = window.panel;
     lookup.Timer_Timer();
     QCOMPARE(window.panel, first);
-    QCOMPARE(lookup.LastListIndex, 0);
+    QCOMPARE(lookup.lastListIndex(), 0);
 
     window.current = 1;
     lookup.Timer_Timer();
     QCOMPARE(window.panel, QStringLiteral("Router n.A device that forwards packets."));
-    QCOMPARE(lookup.LastListIndex, 1);
+    QCOMPARE(lookup.lastListIndex(), 1);
 }
 
 void TestMainLookup::followerShowsRowAfterReset()
 {
     ScriptedWindow window(m_store);
     MainLookup lookup(m_store, window);
-    window.rows << "hardware";
+    window.search = "hardware";
+    lookup.txtSearch_Change(); // lists "hardware", no row shown
     window.current = 0;
-    lookup.LastListIndex = -1;
     lookup.Timer_Timer();
     QCOMPARE(window.panel, QStringLiteral("hardware.The physical parts."));
-    QCOMPARE(lookup.LastListIndex, 0);
+    QCOMPARE(lookup.lastListIndex(), 0);
 
     window.panel = "written by GO";
     lookup.Timer_Timer(); // same row again: nothing
@@ -101,7 +101,7 @@ void TestMainLookup::followerTakesFirstEqualTermIgnoringCase()
     for (int row : {1, 2, 3}) {
         window.current = row;
         lookup.Timer_Timer();
-        QCOMPARE(lookup.LastListIndex, row);
+        QCOMPARE(lookup.lastListIndex(), row);
     }
     window.current = 1;
     lookup.Timer_Timer();
@@ -118,13 +118,14 @@ void TestMainLookup::followerIgnoresRowInNoTermAndRetries()
 {
     ScriptedWindow window(m_store);
     MainLookup lookup(m_store, window);
+    window.search = "zzz";
+    lookup.txtSearch_Change(); // no row shown
     window.rows << "nothing like it"
                 << "routers";
-    lookup.LastListIndex = -1;
     for (int row : {0, 1}) {
         window.current = row;
         lookup.Timer_Timer();
-        QCOMPARE(lookup.LastListIndex, -1);
+        QCOMPARE(lookup.lastListIndex(), -1);
     }
     QCOMPARE(window.panel, QStringLiteral("Select or search a term to see its definition."));
 }
@@ -233,13 +234,13 @@ void TestMainLookup::goLeavesListAndFollowerAlone()
     window.rows << "hardware"
                 << "hard disk"; // a filtered list without "router"
     window.current = 1;
-    lookup.LastListIndex = 1;
+    lookup.Timer_Timer(); // row 1 shown
     window.search = "router";
     lookup.go();
     QCOMPARE(window.panel, QStringLiteral("Router n.A device that forwards packets."));
     QCOMPARE(window.rows, (QStringList{"hardware", "hard disk"}));
     QCOMPARE(window.current, 1);
-    QCOMPARE(lookup.LastListIndex, 1);
+    QCOMPARE(lookup.lastListIndex(), 1);
 
     lookup.Timer_Timer(); // the row shown before GO is still selected: GO's entry stays
     QCOMPARE(window.panel, QStringLiteral("Router n.A device that forwards packets."));
@@ -251,14 +252,15 @@ void TestMainLookup::followerRunsWhileGoMessageIsUp()
     MainLookup lookup(m_store, window);
     window.rows << "Router"
                 << "hardware";
+    window.current = 0;
+    lookup.Timer_Timer(); // row 0 shown
     window.current = 1;
-    lookup.LastListIndex = 0;
     window.search = "nothing";
     window.onMessage = [&] { lookup.Timer_Timer(); }; // the timer ticks behind the modal box
     lookup.go();
     QCOMPARE(window.messages.size(), 1);
     QCOMPARE(window.panel, QStringLiteral("hardware.The physical parts."));
-    QCOMPARE(lookup.LastListIndex, 1);
+    QCOMPARE(lookup.lastListIndex(), 1);
 }
 
 void TestMainLookup::copyDefinition_data()

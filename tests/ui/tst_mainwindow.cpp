@@ -140,7 +140,7 @@ void TestMainWindow::selectingARowShowsItsEntry()
                  QStringLiteral("ROUTER n.A device that forwards packets."));
     clickRow(6);
     WAIT_COMPARE(Controls::Text1(m_form)->toPlainText(), QString::fromUtf8("Café.A place."));
-    QCOMPARE(m_form->lookup().LastListIndex, 6);
+    QCOMPARE(m_form->lookup().lastListIndex(), 6);
 }
 
 // GO runs from its button, and from Return or keypad Enter in the search box.
@@ -264,7 +264,7 @@ void TestMainWindow::filter()
     QTest::keyClicks(Controls::txtSearch(m_form), typed);
     QCOMPARE(listedTerms(), expected);
     QCOMPARE(Controls::List1(m_form)->currentIndex().row(), -1);
-    QCOMPARE(m_form->lookup().LastListIndex, -1);
+    QCOMPARE(m_form->lookup().lastListIndex(), -1);
     QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
 }
 
@@ -276,7 +276,7 @@ void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
     QCOMPARE(listedTerms().size(), int(m_store.size()));
     QCOMPARE(listedTerms().first(), QStringLiteral("ROUTER"));
     QVERIFY(!Controls::List1(m_form)->selectionModel()->hasSelection());
-    QCOMPARE(m_form->lookup().LastListIndex, -1);
+    QCOMPARE(m_form->lookup().lastListIndex(), -1);
 
     clickRow(0); // row 0 is shown now, as the pass reset the follower
     WAIT_VERIFY(Controls::Text1(m_form)->toPlainText().startsWith("ROUTER"));
@@ -286,11 +286,11 @@ void TestMainWindow::trailingSpaceStillRebuilds()
 {
     QTest::keyClicks(Controls::txtSearch(m_form), "r");
     clickRow(1);
-    WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
+    WAIT_COMPARE(m_form->lookup().lastListIndex(), 1);
     QTest::keyClick(Controls::txtSearch(m_form), Qt::Key_Space);
     QCOMPARE(listedTerms(), (QStringList{"ROUTER", "router", "RAM"}));
     QCOMPARE(Controls::List1(m_form)->currentIndex().row(), -1);
-    QCOMPARE(m_form->lookup().LastListIndex, -1);
+    QCOMPARE(m_form->lookup().lastListIndex(), -1);
 }
 
 void TestMainWindow::focusAloneSelectsNothing_data()
@@ -310,16 +310,16 @@ void TestMainWindow::focusAloneSelectsNothing()
                     Qt::ShiftModifier); // back to the list
     QCOMPARE(QApplication::focusWidget(), Controls::List1(m_form));
     waitTicks(2);
-    QCOMPARE(m_form->lookup().LastListIndex, -1);
+    QCOMPARE(m_form->lookup().lastListIndex(), -1);
     QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
 
     // The first Down selects the first row, and the entry follows.
     QTest::keyClick(Controls::List1(m_form), Qt::Key_Down, modifiers);
-    WAIT_COMPARE(m_form->lookup().LastListIndex, 0);
+    WAIT_COMPARE(m_form->lookup().lastListIndex(), 0);
     QCOMPARE(Controls::Text1(m_form)->toPlainText(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
     QTest::keyClick(Controls::List1(m_form), Qt::Key_Down, modifiers);
-    WAIT_COMPARE(m_form->lookup().LastListIndex, 1);
+    WAIT_COMPARE(m_form->lookup().lastListIndex(), 1);
 }
 
 void TestMainWindow::selectedRowStays_data()
