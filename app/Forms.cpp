@@ -56,7 +56,10 @@ Form3* Forms::form3()
 
 void Forms::unloadForm1()
 {
-    unload(m_form1);
+    if (Form1* form = m_form1.data()) {
+        m_form1.clear();
+        form->unload();
+    }
 }
 
 void Forms::unloadForm2()

@@ -235,20 +235,18 @@ void Form1::txtSearch_Change()
 {
     ++m_passesOnStack;
     m_lookup.txtSearch_Change();
-    // Deleted during the pass (unloaded by an event run, freed at the next): the search box's key
-    // handler is still on the stack, so the deletion waits until control is back below it.
-    if (--m_passesOnStack == 0 && m_deletedInPass)
-        QCoreApplication::postEvent(this, new QDeferredDeleteEvent);
+    if (--m_passesOnStack == 0 && m_unloaded)
+        deleteLater();
 }
 
-// A filter pass's event runs would free the window, and the lookup with it, under the pass.
-bool Form1::event(QEvent* event)
+// A filter pass's event runs would free the window, and the lookup with it, under the pass: while
+// one is on the stack, the window is let go of once the outermost has returned.
+void Form1::unload()
 {
-    if (event->type() == QEvent::DeferredDelete && m_passesOnStack > 0) {
-        m_deletedInPass = true;
-        return true;
-    }
-    return PictureWindow::event(event);
+    hide();
+    m_unloaded = true;
+    if (m_passesOnStack == 0)
+        deleteLater();
 }
 
 void Form1::pumpEvents()

@@ -45,6 +45,9 @@ public:
     // Every stored term in the list, in store order, with the first row current; what the first
     // filter pass needs is built once the window is painted, before anyone types.
     void listEveryTerm();
+    // Hides the window and destroys it once control is back in the event loop, and no filter pass
+    // is on the stack: it may be called from inside the window's own event handlers.
+    void unload();
 
     TermListModel* termModel() const { return m_termModel; }
     MainLookup& lookup() { return m_lookup; }
@@ -64,7 +67,6 @@ public:
     void setClipboardText(const QString& text) override;
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -89,5 +91,5 @@ private:
     QElapsedTimer m_sincePump;
     bool m_filterPreparedAfterPaint = false;
     int m_passesOnStack = 0;
-    bool m_deletedInPass = false;
+    bool m_unloaded = false;
 };
