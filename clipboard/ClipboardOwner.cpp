@@ -99,18 +99,26 @@ void ClipboardOwner::handOver(std::function<void()> then)
     then();
 }
 
-// The keeper takes the clipboard on a connection of its own; the windows go once it has it.
+// The keeper takes the clipboard on a connection of its own. On X11 the windows go first, so that
+// nobody waits for the keeper's start; through XWayland only once it has the clipboard, as KWin
+// hands the X clipboard to Wayland clients only while an X window of the program is there.
 void ClipboardOwner::toKeeper(const QString& text)
 {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11)
         return;
-    xcb_connection_t* own = x11->connection();
-    const xcb_setup_t* setup = xcb_get_setup(own);
-    if (!KeeperLaunch::handOver(m_keeper, text, setup->resource_id_base, setup->resource_id_mask))
-        return;
-    hideWindows();
-    xcb_flush(own);
+    xcb_connection_t* connection = x11->connection();
+    const bool xwayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!xwayland) {
+        hideWindows();
+        xcb_flush(connection);
+    }
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    if (KeeperLaunch::handOver(m_keeper, text, setup->resource_id_base, setup->resource_id_mask) &&
+        xwayland) {
+        hideWindows();
+        xcb_flush(connection);
+    }
 }
 
 // A compositor that keeps a closed program's copy (GNOME's mutter) fetches the text as soon as it
