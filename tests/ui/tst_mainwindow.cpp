@@ -72,6 +72,9 @@ private slots:
 
 private:
     void open(const QByteArray& dictionary);
+    QAbstractItemView* list() const { return Controls::List1(m_form); }
+    QLineEdit* search() const { return Controls::txtSearch(m_form); }
+    QTextEdit* panel() const { return Controls::Text1(m_form); }
     QStringList listedTerms() const;
     void waitTicks(int ticks)
     {
@@ -86,8 +89,8 @@ private:
     }
     void clickRow(int row)
     {
-        const QRect r = Controls::List1(m_form)->visualRect(m_form->termModel()->index(row));
-        QTest::mouseClick(Controls::List1(m_form)->viewport(), Qt::LeftButton, {}, r.center());
+        const QRect r = list()->visualRect(m_form->termModel()->index(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
     }
 
     TermStore m_store;
@@ -133,13 +136,13 @@ void TestMainWindow::selectingARowShowsItsEntry()
 {
     clickRow(0); // already current: nothing to show
     waitTicks(2);
-    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
+    QCOMPARE(panel()->toPlainText(), FirstText + "\n");
 
     clickRow(1); // "router" equals "ROUTER" ignoring case: the first one wins
-    WAIT_COMPARE(Controls::Text1(m_form)->toPlainText(),
+    WAIT_COMPARE(panel()->toPlainText(),
                  QStringLiteral("ROUTER n.A device that forwards packets."));
     clickRow(6);
-    WAIT_COMPARE(Controls::Text1(m_form)->toPlainText(), QString::fromUtf8("Café.A place."));
+    WAIT_COMPARE(panel()->toPlainText(), QString::fromUtf8("Café.A place."));
     QCOMPARE(m_form->lookup().lastListIndex(), 6);
 }
 
@@ -157,7 +160,7 @@ void TestMainWindow::runGo(int key)
     if (key == 0)
         click(Form1::Go);
     else
-        QTest::keyClick(Controls::txtSearch(m_form), Qt::Key(key),
+        QTest::keyClick(search(), Qt::Key(key),
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
@@ -186,10 +189,10 @@ void TestMainWindow::go()
     QFETCH(int, key);
     QFETCH(QString, typed);
     QFETCH(QString, panel);
-    QTest::keyClicks(Controls::txtSearch(m_form), typed);
+    QTest::keyClicks(search(), typed);
     const QStringList listed = listedTerms();
     runGo(key);
-    QCOMPARE(Controls::Text1(m_form)->toPlainText(), panel);
+    QCOMPARE(this->panel()->toPlainText(), panel);
     QCOMPARE(listedTerms(), listed);
 }
 
@@ -201,7 +204,7 @@ void TestMainWindow::goNotFoundShowsInformationBox_data()
 void TestMainWindow::goNotFoundShowsInformationBox()
 {
     QFETCH(int, key);
-    QTest::keyClicks(Controls::txtSearch(m_form), " RoUt ");
+    QTest::keyClicks(search(), " RoUt ");
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
@@ -219,7 +222,7 @@ void TestMainWindow::goNotFoundShowsInformationBox()
     QCOMPARE(title, QStringLiteral("Quillary"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, 1);
-    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
+    QCOMPARE(panel()->toPlainText(), FirstText + "\n");
 }
 
 void TestMainWindow::copyDefinition()
@@ -228,7 +231,7 @@ void TestMainWindow::copyDefinition()
     click(3); // the first text, with the line break its document ends in
     QCOMPARE(QGuiApplication::clipboard()->text(), FirstText + "\n");
 
-    QTest::keyClicks(Controls::txtSearch(m_form), "  ");
+    QTest::keyClicks(search(), "  ");
     click(0);
     click(3);
     QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -236,7 +239,7 @@ void TestMainWindow::copyDefinition()
 
     clickRow(0);
     clickRow(1);
-    WAIT_VERIFY(Controls::Text1(m_form)->toPlainText().startsWith("ROUTER"));
+    WAIT_VERIFY(panel()->toPlainText().startsWith("ROUTER"));
     click(3);
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("ROUTER n.A device that forwards packets."));
@@ -261,35 +264,35 @@ void TestMainWindow::filter()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
-    QTest::keyClicks(Controls::txtSearch(m_form), typed);
+    QTest::keyClicks(search(), typed);
     QCOMPARE(listedTerms(), expected);
-    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), -1);
+    QCOMPARE(list()->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().lastListIndex(), -1);
-    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
+    QCOMPARE(panel()->toPlainText(), FirstText + "\n");
 }
 
 void TestMainWindow::emptyingTheSearchListsEveryTermUnselected()
 {
-    QTest::keyClicks(Controls::txtSearch(m_form), "ha");
+    QTest::keyClicks(search(), "ha");
     QCOMPARE(listedTerms().size(), 2);
-    Controls::txtSearch(m_form)->clear();
+    search()->clear();
     QCOMPARE(listedTerms().size(), int(m_store.size()));
     QCOMPARE(listedTerms().first(), QStringLiteral("ROUTER"));
-    QVERIFY(!Controls::List1(m_form)->selectionModel()->hasSelection());
+    QVERIFY(!list()->selectionModel()->hasSelection());
     QCOMPARE(m_form->lookup().lastListIndex(), -1);
 
     clickRow(0); // row 0 is shown now, as the pass reset the follower
-    WAIT_VERIFY(Controls::Text1(m_form)->toPlainText().startsWith("ROUTER"));
+    WAIT_VERIFY(panel()->toPlainText().startsWith("ROUTER"));
 }
 
 void TestMainWindow::trailingSpaceStillRebuilds()
 {
-    QTest::keyClicks(Controls::txtSearch(m_form), "r");
+    QTest::keyClicks(search(), "r");
     clickRow(1);
     WAIT_COMPARE(m_form->lookup().lastListIndex(), 1);
-    QTest::keyClick(Controls::txtSearch(m_form), Qt::Key_Space);
+    QTest::keyClick(search(), Qt::Key_Space);
     QCOMPARE(listedTerms(), (QStringList{"ROUTER", "router", "RAM"}));
-    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), -1);
+    QCOMPARE(list()->currentIndex().row(), -1);
     QCOMPARE(m_form->lookup().lastListIndex(), -1);
 }
 
@@ -303,22 +306,21 @@ void TestMainWindow::focusAloneSelectsNothing_data()
 void TestMainWindow::focusAloneSelectsNothing()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QTest::keyClicks(Controls::txtSearch(m_form), "r");
+    QTest::keyClicks(search(), "r");
     QVERIFY(QTest::qWaitForWindowActive(m_form));
-    Controls::txtSearch(m_form)->setFocus();
-    QTest::keyClick(Controls::txtSearch(m_form), Qt::Key_Tab,
+    search()->setFocus();
+    QTest::keyClick(search(), Qt::Key_Tab,
                     Qt::ShiftModifier); // back to the list
-    QCOMPARE(QApplication::focusWidget(), Controls::List1(m_form));
+    QCOMPARE(QApplication::focusWidget(), list());
     waitTicks(2);
     QCOMPARE(m_form->lookup().lastListIndex(), -1);
-    QCOMPARE(Controls::Text1(m_form)->toPlainText(), FirstText + "\n");
+    QCOMPARE(panel()->toPlainText(), FirstText + "\n");
 
     // The first Down selects the first row, and the entry follows.
-    QTest::keyClick(Controls::List1(m_form), Qt::Key_Down, modifiers);
+    QTest::keyClick(list(), Qt::Key_Down, modifiers);
     WAIT_COMPARE(m_form->lookup().lastListIndex(), 0);
-    QCOMPARE(Controls::Text1(m_form)->toPlainText(),
-             QStringLiteral("ROUTER n.A device that forwards packets."));
-    QTest::keyClick(Controls::List1(m_form), Qt::Key_Down, modifiers);
+    QCOMPARE(panel()->toPlainText(), QStringLiteral("ROUTER n.A device that forwards packets."));
+    QTest::keyClick(list(), Qt::Key_Down, modifiers);
     WAIT_COMPARE(m_form->lookup().lastListIndex(), 1);
 }
 
@@ -340,27 +342,23 @@ void TestMainWindow::selectedRowStays()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, belowLastRow);
     const auto selected = [this] {
-        const QModelIndexList rows = Controls::List1(m_form)->selectionModel()->selectedIndexes();
+        const QModelIndexList rows = list()->selectionModel()->selectedIndexes();
         return rows.size() == 1 ? rows.first().row() : -1;
     };
     clickRow(2);
     QCOMPARE(selected(), 2);
-    const QRect last =
-        Controls::List1(m_form)->visualRect(m_form->termModel()->index(int(m_store.size()) - 1));
-    const QPoint at =
-        belowLastRow ? QPoint(last.center().x(), last.bottom() + 20)
-                     : Controls::List1(m_form)->visualRect(m_form->termModel()->index(2)).center();
-    QTest::mouseClick(Controls::List1(m_form)->viewport(), Qt::LeftButton, modifiers, at);
+    const QRect last = list()->visualRect(m_form->termModel()->index(int(m_store.size()) - 1));
+    const QPoint at = belowLastRow ? QPoint(last.center().x(), last.bottom() + 20)
+                                   : list()->visualRect(m_form->termModel()->index(2)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, at);
     QCOMPARE(selected(), 2);
-    QTest::keyClick(Controls::List1(m_form), Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClick(list(), Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(selected(), 2);
-    Controls::List1(m_form)
-        ->selectionModel()
-        ->clearSelection(); // a call, unlike a gesture, is not refused
+    list()->selectionModel()->clearSelection(); // a call, unlike a gesture, is not refused
     QCOMPARE(selected(), -1);
 
     clickRow(2);
-    QTest::keyClicks(Controls::txtSearch(m_form), "r"); // a filter pass leaves no row selected
+    QTest::keyClicks(search(), "r"); // a filter pass leaves no row selected
     QCOMPARE(selected(), -1);
 }
 
@@ -369,9 +367,8 @@ void TestMainWindow::keystrokeInsideAPassLeavesOnlyItsRows()
     open("##" + Fixture::numberedLines("a", 2000) + "ab0 n.x\r\nab1 n.x\r\n");
     // Runs at the first event run of the pass for "a": a key typed while the list is rebuilt.
     QMetaObject::invokeMethod(
-        m_form, [this] { QTest::keyClick(Controls::txtSearch(m_form), 'b'); },
-        Qt::QueuedConnection);
-    QTest::keyClick(Controls::txtSearch(m_form), 'a');
+        m_form, [this] { QTest::keyClick(search(), 'b'); }, Qt::QueuedConnection);
+    QTest::keyClick(search(), 'a');
     QCOMPARE(listedTerms(), (QStringList{"ab0", "ab1"}));
 }
 
@@ -402,27 +399,34 @@ void TestMainWindow::keysMoveAndScrollTheList()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     open("##" + Fixture::numberedLines("term", 1000));
     for (const int key : keys)
-        QTest::keyClick(Controls::List1(m_form), Qt::Key(key), modifiers);
-    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), row);
-    const QRect shown =
-        Controls::List1(m_form)->visualRect(Controls::List1(m_form)->currentIndex());
-    QVERIFY(Controls::List1(m_form)->viewport()->rect().contains(shown));
-    QCOMPARE(Controls::List1(m_form)->indexAt(shown.center()),
-             Controls::List1(m_form)->currentIndex());
+        QTest::keyClick(list(), Qt::Key(key), modifiers);
+    QCOMPARE(list()->currentIndex().row(), row);
+    const QRect shown = list()->visualRect(list()->currentIndex());
+    QVERIFY(list()->viewport()->rect().contains(shown));
+    QCOMPARE(list()->indexAt(shown.center()), list()->currentIndex());
 }
 
 // A font changed at run time (the desktop's, or a screen of another scale) makes rows as tall as
 // the new font asks, each below the other.
 namespace {
-// Rows three times as tall as they would be: what a new scale may ask of the rows' font.
-class TallDelegate : public QStyledItemDelegate
+// Paints rows as the view asks, recording those drawn as under the pointer; its rows may be made
+// taller, as a new scale may make the rows' font.
+class RowSpy : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override
     {
-        return QStyledItemDelegate::sizeHint(o, i) * 3;
+        return QStyledItemDelegate::sizeHint(o, i) * scale;
     }
+    void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override
+    {
+        if (o.state & QStyle::State_MouseOver)
+            hovered << i.row();
+        QStyledItemDelegate::paint(p, o, i);
+    }
+    int scale = 1;
+    mutable QList<int> hovered;
 };
 } // namespace
 
@@ -440,56 +444,41 @@ void TestMainWindow::rowsAreAsTallAsTheFontAsks()
     QFETCH(bool, scale);
     open("##" + Fixture::numberedLines("term", 50));
     if (scale) {
-        Controls::List1(m_form)->setItemDelegate(new TallDelegate(Controls::List1(m_form)));
+        auto* tall = new RowSpy(list());
+        tall->scale = 3;
+        list()->setItemDelegate(tall);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
         QEvent change(QEvent::DevicePixelRatioChange);
-        QCoreApplication::sendEvent(Controls::List1(m_form), &change);
+        QCoreApplication::sendEvent(list(), &change);
 #endif
     } else {
-        QFont font = Controls::List1(m_form)->font();
+        QFont font = list()->font();
         font.setPointSize(font.pointSize() * 3);
-        Controls::List1(m_form)->setFont(font);
+        list()->setFont(font);
     }
     const QModelIndex second = m_form->termModel()->index(1);
-    const int asked = Controls::List1(m_form)->sizeHintForIndex(second).height();
+    const int asked = list()->sizeHintForIndex(second).height();
     QVERIFY(asked > 30);
-    QCOMPARE(Controls::List1(m_form)->visualRect(second).top(), asked);
-    QCOMPARE(Controls::List1(m_form)->indexAt(QPoint(5, asked + asked / 2)),
-             m_form->termModel()->index(1));
+    QCOMPARE(list()->visualRect(second).top(), asked);
+    QCOMPARE(list()->indexAt(QPoint(5, asked + asked / 2)), m_form->termModel()->index(1));
 }
-
-namespace {
-// Records the rows last painted as under the pointer.
-class HoverLog : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override
-    {
-        if (o.state & QStyle::State_MouseOver)
-            hovered << i.row();
-        QStyledItemDelegate::paint(p, o, i);
-    }
-    mutable QList<int> hovered;
-};
-} // namespace
 
 // From hover events: after a move, and once the rows scroll under a pointer that stays.
 void TestMainWindow::theRowUnderThePointerIsDrawnHovered()
 {
     open("##" + Fixture::numberedLines("term", 50));
-    auto* log = new HoverLog(Controls::List1(m_form));
-    Controls::List1(m_form)->setItemDelegate(log);
-    QWidget* rows = Controls::List1(m_form)->viewport();
-    const int height = Controls::List1(m_form)->visualRect(m_form->termModel()->index(0)).height();
+    auto* log = new RowSpy(list());
+    list()->setItemDelegate(log);
+    QWidget* rows = list()->viewport();
+    const int height = list()->visualRect(m_form->termModel()->index(0)).height();
     QTest::mouseMove(rows, QPoint(10, 2 * height + height / 2));
     log->hovered.clear();
     rows->repaint();
     QCOMPARE(log->hovered, QList<int>{2});
-    Controls::List1(m_form)->scrollTo(m_form->termModel()->index(49));
+    list()->scrollTo(m_form->termModel()->index(49));
     log->hovered.clear();
     rows->repaint();
-    QCOMPARE(log->hovered, QList<int>{2 + Controls::List1(m_form)->indexAt(QPoint(1, 1)).row()});
+    QCOMPARE(log->hovered, QList<int>{2 + list()->indexAt(QPoint(1, 1)).row()});
 }
 
 void TestMainWindow::typingInTheListJumpsToATerm_data()
@@ -515,14 +504,14 @@ void TestMainWindow::typingInTheListJumpsToATerm()
     open("##Alpha.A.\r\nbeta.B.\r\n\xc9"
          "clair.C.\r\nalpine.D.\r\nZed.E.\r\n\xe9"
          "den.F.\r\n");
-    Controls::txtSearch(m_form)->setText(filter);
-    Controls::List1(m_form)->setFocus();
-    Controls::List1(m_form)->setCurrentIndex(m_form->termModel()->index(from));
+    search()->setText(filter);
+    list()->setFocus();
+    list()->setCurrentIndex(m_form->termModel()->index(from));
     for (const QChar c : typed) { // QTest types ASCII only
         QKeyEvent key(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(Controls::List1(m_form), &key);
+        QCoreApplication::sendEvent(list(), &key);
     }
-    QCOMPARE(Controls::List1(m_form)->currentIndex().row(), row);
+    QCOMPARE(list()->currentIndex().row(), row);
 }
 
 void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws_data()
@@ -539,9 +528,9 @@ void TestMainWindow::scrollingLeavesOnScreenWhatAFreshPaintDraws()
 {
     QFETCH(QList<int>, keys);
     open("##" + Fixture::numberedLines("term", 1000));
-    QWidget* viewport = Controls::List1(m_form)->viewport();
+    QWidget* viewport = list()->viewport();
     for (const int key : keys) {
-        QTest::keyClick(Controls::List1(m_form), Qt::Key(key));
+        QTest::keyClick(list(), Qt::Key(key));
         QCoreApplication::processEvents(); // each scroll reaches the screen
     }
     const QPoint at = viewport->mapTo(m_form, QPoint(0, 0));
@@ -645,7 +634,7 @@ void TestMainWindow::pressActionClicksAsTheMouseCould()
 // the first one opened, as the mouse would, and does nothing.
 void TestMainWindow::secondPressWaitsBehindTheFirstsBox()
 {
-    Controls::txtSearch(m_form)->setText("no such term");
+    search()->setText("no such term");
     QAccessibleActionInterface* actions =
         QAccessible::queryAccessibleInterface(Controls::CommandButton(m_form, Form1::Go))
             ->actionInterface();
