@@ -1,4 +1,5 @@
-# A private KWin (KDE Plasma's compositor) or mutter (GNOME's) for the end-to-end tests; sourced.
+# A private KWin (KDE Plasma's compositor), mutter or GNOME Shell (GNOME's) for the end-to-end
+# tests; sourced.
 # start_compositor NAME DIR starts it headless, with XWayland and a session bus of its own, in a
 # folder of the caller's, and sets `wayland` and `xdisplay` (its sockets), `runtime` and `client`
 # (a command prefix that runs a program in its session); stop_compositor, from the caller's EXIT
@@ -6,9 +7,63 @@
 # sway's do.
 compositor_pid=""
 session_pid=""
+private_run=()
+
+# GNOME Shell runs no session program and needs a system bus: its session script starts a bus of
+# its own as the system bus, then the shell, and writes down the session from the shell's
+# Xwayland. Where logind's seats are found it would take a seat of logind's: as root it runs with
+# an empty /run/systemd of its own.
+gnome_shell_session() {
+    local dir=$1
+    sed "s|RUNTIME|$runtime|" > "$dir/gnome-shell-bus.conf" <<'EOF'
+<busconfig>
+  <listen>unix:path=RUNTIME/system_bus</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/> <allow own="*"/>
+    <allow send_type="method_call"/> <allow send_type="signal"/>
+    <allow send_requested_reply="true" send_type="method_return"/>
+    <allow send_requested_reply="true" send_type="error"/>
+    <allow receive_type="method_call"/> <allow receive_type="method_return"/>
+    <allow receive_type="error"/> <allow receive_type="signal"/>
+  </policy>
+</busconfig>
+EOF
+    sed "s|DIR|$dir|g; s|RUNTIME|$runtime|g" > "$dir/gnome-shell-session" <<'EOF'
+#!/bin/sh
+bus=$(dbus-daemon --config-file=DIR/gnome-shell-bus.conf --fork --print-pid)
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=RUNTIME/system_bus
+gnome-shell --headless --wayland --virtual-monitor 1024x768 --wayland-display wayland-quillary &
+shell=$!
+for _ in $(seq 200); do
+    x=$(ps -o args= --ppid $shell | grep '^/usr/bin/Xwayland ' || true)
+    [ -n "$x" ] && break
+    sleep 0.1
+done
+# Ready once it offers its remote desktop, as mutter is when it starts its session program.
+for _ in $(seq 200); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.gnome.Mutter.RemoteDesktop 2>/dev/null |
+        grep -q 'boolean true' && break
+    sleep 0.1
+done
+display=$(echo "$x" | awk '{ print $2 }')
+auth=$(echo "$x" | sed -n 's/.* -auth \([^ ]*\).*/\1/p')
+printf "%s\n" wayland-quillary "$display" "$DBUS_SESSION_BUS_ADDRESS" "$auth" "$bus" > RUNTIME/displays
+wait $shell
+EOF
+    chmod 755 "$dir/gnome-shell-session"
+    private_run=()
+    if [ "$(id -u)" -eq 0 ] && [ -d /run/systemd/seats ]; then
+        private_run=(unshare -m --propagation private sh -c
+                     'mount -t tmpfs tmpfs /run/systemd && exec "$0" "$@"')
+    fi
+    return 0
+}
 
 start_compositor() {
     local name=$1 dir=$2 as_user=() command
+    private_run=()
     [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     runtime=$dir/$name-runtime
     mkdir -m 700 "$runtime"
@@ -28,12 +83,15 @@ start_compositor() {
         "$dir/kwin_wayland" --help 2>/dev/null | grep -q -- --no-kactivities &&
             command+=(--no-kactivities)
         command+=("$dir/$name-session")
+    elif [ "$name" = gnome-shell ]; then
+        gnome_shell_session "$dir"
+        command=("$dir/$name-session")
     else
         command=(mutter --headless --wayland --virtual-monitor 1024x768
                  --wayland-display wayland-quillary -- "$dir/$name-session")
     fi
     local session=(env -i PATH=/usr/bin:/bin HOME="$runtime" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
-    setsid "${as_user[@]}" "${session[@]}" dbus-run-session -- "${command[@]}" \
+    setsid "${private_run[@]}" "${as_user[@]}" "${session[@]}" dbus-run-session -- "${command[@]}" \
         > "$dir/$name.log" 2>&1 &
     compositor_pid=$!
     for _ in $(seq 200); do [ -s "$runtime/displays" ] && break; sleep 0.1; done

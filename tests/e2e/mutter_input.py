@@ -7,7 +7,7 @@ import sys
 
 from gi.repository import Gio, GLib
 
-NAMED = {"tab": 0xFF09, "return": 0xFF0D, "ctrl": 0xFFE3, "shift": 0xFFE1, "minus": 0x2D}
+NAMED = {"tab": 0xFF09, "return": 0xFF0D, "escape": 0xFF1B, "ctrl": 0xFFE3, "shift": 0xFFE1, "minus": 0x2D}
 
 bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 service = "org.gnome.Mutter.RemoteDesktop"

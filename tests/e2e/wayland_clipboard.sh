@@ -2,7 +2,7 @@
 # A copied definition outlives the program on a Wayland desktop: real compositors, headless, run
 # the program natively and through XWayland: sway, where wtype types Tab, a term, Return,
 # Ctrl+Shift+C and Ctrl+Q; KWin, which lets no test type, where the same is done through the
-# controls' AT-SPI actions; mutter, where the term is looked up through AT-SPI and the copy and
+# controls' AT-SPI actions; mutter and GNOME Shell, where the term is looked up through AT-SPI and the copy and
 # the end are typed through its remote-desktop interface (mutter takes a copy only from the window
 # that has the keyboard). wl-paste reads the clipboard from the Wayland side after the program has
 # ended. A definition may begin with a dash; what another program copied since is left alone.
@@ -158,17 +158,29 @@ copy_and_exit "kwin, native Wayland" wl-copy "-oid.Like a café." -oid "" QT_QPA
 copy_and_exit "kwin, XWayland" quillary-clip "Café.A place to sit." Café "" \
     QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
 
-# mutter: keys through a remote-desktop session, which also gives the seat a keyboard for wl-paste.
-stop_compositor
-start_compositor mutter "$work" || fail "mutter did not start"
-coproc INPUT { "${client[@]}" /usr/bin/python3 "$scripts/mutter_input.py"; }
-read -r -t 20 reply <&"${INPUT[0]}" && [ "$reply" = ready ] || fail "mutter's remote desktop did not start"
+# mutter, and GNOME Shell on it: keys through a remote-desktop session, which also gives the seat a
+# keyboard for wl-paste.
+remote_keys() {
+    coproc INPUT { "${client[@]}" /usr/bin/python3 "$scripts/mutter_input.py"; }
+    read -r -t 20 reply <&"${INPUT[0]}" && [ "$reply" = ready ] ||
+        fail "$1's remote desktop did not start"
+}
 mutter_keys() {
     echo "keys $*" >&"${INPUT[1]}"
     read -r -t 20 reply <&"${INPUT[0]}" && [ "$reply" = done ] || fail "the keys were not typed"
 }
 drive=mutter
-copy_and_exit "mutter, native Wayland" "" "-oid.Like a café." -oid "" QT_QPA_PLATFORM=wayland
-copy_and_exit "mutter, XWayland" "" "Café.A place to sit." Café "" \
-    QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+for shell in mutter gnome-shell; do
+    if [ -n "${INPUT_PID:-}" ]; then
+        kill "$INPUT_PID" 2>/dev/null
+        wait "$INPUT_PID" 2>/dev/null || true
+    fi
+    stop_compositor
+    start_compositor "$shell" "$work" || fail "$shell did not start"
+    remote_keys "$shell"
+    [ "$shell" = gnome-shell ] && mutter_keys escape # it opens in the overview
+    copy_and_exit "$shell, native Wayland" "" "-oid.Like a café." -oid "" QT_QPA_PLATFORM=wayland
+    copy_and_exit "$shell, XWayland" "" "Café.A place to sit." Café "" \
+        QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+done
 echo "1 passed, 0 failed"
