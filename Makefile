@@ -17,7 +17,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: data
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	scripts/suite $(BUILD) --output-on-failure -j $(JOBS)
 
 data: build
 	@scripts/make-data $(BUILD)
