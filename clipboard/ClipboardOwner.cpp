@@ -6,6 +6,9 @@
 #include "clipboard/WlCopy.h"
 
 #include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
 #include <QWindow>
 #include <utility>
@@ -89,9 +92,8 @@ void ClipboardOwner::handOver(std::function<void()> then)
         const Keeping how = keeping();
         if (how == Keeping::Keeper)
             toKeeper(copied->copied());
-        else if (how == Keeping::WlCopy)
-            m_wlCopy->finish();
-        else if (how == Keeping::Desktop && waitForDesktop(*copied)) {
+        if ((how == Keeping::WlCopy && waitForKlipper(copied->copied())) ||
+            (how == Keeping::Desktop && waitForDesktop(*copied))) {
             m_then = std::move(then);
             return;
         }
@@ -138,6 +140,41 @@ bool ClipboardOwner::waitForDesktop(const ClipboardText& copied)
     connect(&copied, &ClipboardText::fetched, &m_wait, [this] { m_wait.start(int{ForReading}); });
     m_wait.start(static_cast<int>(wait));
     return true;
+}
+
+// KDE's Klipper keeps the clipboard itself, and puts its newest entry back when the owner goes:
+// where that entry is the copy, nothing of ours needs to outlive the program, and wl-copy is ended.
+// Klipper is asked without blocking (it may be reading the copy from this very program), and asked
+// again for a while if it has not read it yet, the windows hidden meanwhile. Never started.
+bool ClipboardOwner::waitForKlipper(const QString& text)
+{
+    hideWindows();
+    m_sinceEnd.start();
+    askKlipper(text);
+    return true;
+}
+
+void ClipboardOwner::askKlipper(const QString& text)
+{
+    constexpr int MostForKlipper = 500; // ms
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.klipper"), QStringLiteral("/klipper"),
+        QStringLiteral("org.kde.klipper.klipper"), QStringLiteral("getClipboardContents"));
+    call.setAutoStartService(false);
+    auto* answer = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(call, MostForKlipper), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, text, answer] {
+        answer->deleteLater();
+        const QDBusMessage reply = answer->reply();
+        const bool present = reply.type() == QDBusMessage::ReplyMessage;
+        const bool holds = present && reply.arguments().value(0) == text;
+        if (present && !holds && m_sinceEnd.elapsed() < MostForKlipper) {
+            QTimer::singleShot(20, this, [this, text] { askKlipper(text); });
+            return;
+        }
+        holds ? m_wlCopy->stop() : m_wlCopy->finish();
+        ended();
+    });
 }
 
 void ClipboardOwner::ended()

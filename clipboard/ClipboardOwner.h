@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -23,8 +24,9 @@ public:
         Undecided,
         Nothing, // no display, or a Wayland compositor with data-control but no wl-copy
         Keeper,  // X11 and XWayland: quillary-clip meets a manager, a desktop, or serves the text
-        WlCopy,  // Wayland with data-control: each copy goes to wl-copy as it is made
-        Desktop  // Wayland without data-control (GNOME): the compositor fetches and keeps the text
+        WlCopy, // Wayland with data-control: each copy goes to wl-copy as it is made; at the end it
+                // is ended where Klipper holds the copy, once Klipper has read it
+        Desktop // Wayland without data-control (GNOME): the compositor fetches and keeps the text
     };
 
     // keeper: where quillary-clip lies, beside the program.
@@ -40,6 +42,8 @@ private:
     void adopt();
     void toKeeper(const QString& text);
     bool waitForDesktop(const ClipboardText& copied);
+    bool waitForKlipper(const QString& text);
+    void askKlipper(const QString& text);
     void ended();
 
     QString m_keeper;
@@ -49,4 +53,5 @@ private:
     bool m_handingOver = false;
     std::function<void()> m_then;
     QTimer m_wait;
+    QElapsedTimer m_sinceEnd;
 };

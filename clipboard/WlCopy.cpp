@@ -34,6 +34,13 @@ void WlCopy::finish()
         m_running->waitForFinished(MostForEnd);
 }
 
+void WlCopy::stop()
+{
+    m_next.reset();
+    if (m_running)
+        m_running->terminate();
+}
+
 void WlCopy::startNext()
 {
     if (!m_next)

@@ -23,6 +23,8 @@ public:
     bool keep(const QString& text);
     // The last text's wl-copy started, for an end that comes now: waits for the one before to go.
     void finish();
+    // Ends the running wl-copy, for an end where the desktop keeps the text.
+    void stop();
 
 private:
     void startNext();

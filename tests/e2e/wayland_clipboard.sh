@@ -157,6 +157,26 @@ drive=atspi other_copier=x
 copy_and_exit "kwin, native Wayland" wl-copy "-oid.Like a café." -oid "" QT_QPA_PLATFORM=wayland
 copy_and_exit "kwin, XWayland" quillary-clip "Café.A place to sit." Café "" \
     QT_QPA_PLATFORM=xcb DISPLAY="$xdisplay"
+# KDE's Klipper, on Wayland, puts its newest entry back when the clipboard's owner goes: natively,
+# nothing of ours is left once it has the copy.
+if command -v klipper >/dev/null; then
+    "${client[@]}" QT_QPA_PLATFORM=wayland klipper > "$work/klipper.log" 2>&1 &
+    klipper=$!
+    # Ready once it has seen a copy.
+    "${client[@]}" wl-copy 'klipper ready'
+    for _ in $(seq 200); do
+        "${client[@]}" dbus-send --session --print-reply --dest=org.kde.klipper /klipper \
+            org.kde.klipper.klipper.getClipboardContents 2>/dev/null | grep -q 'klipper ready' &&
+            break
+        sleep 0.1
+    done
+    "${client[@]}" wl-copy --clear
+    copy_and_exit "kwin with klipper, native Wayland" "" "-oid.Like a café." -oid "" \
+        QT_QPA_PLATFORM=wayland
+    kill "$klipper" && wait "$klipper" 2>/dev/null || true
+else
+    echo "ok - kwin with klipper: skipped, no klipper program in this release"
+fi
 
 # mutter, and GNOME Shell on it: keys through a remote-desktop session, which also gives the seat a
 # keyboard for wl-paste.
