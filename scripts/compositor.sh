@@ -7,12 +7,10 @@
 # sway's do.
 compositor_pid=""
 session_pid=""
-private_run=()
 
 # GNOME Shell runs no session program and needs a system bus: its session script starts a bus of
-# its own as the system bus, then the shell, and writes down the session from the shell's
-# Xwayland. Where logind's seats are found it would take a seat of logind's: as root it runs with
-# an empty /run/systemd of its own.
+# its own as the system bus (with no logind on it, the shell takes no seat), then the shell, and
+# writes down the session from the shell's Xwayland once the shell offers its remote desktop.
 gnome_shell_session() {
     local dir=$1
     sed "s|RUNTIME|$runtime|" > "$dir/gnome-shell-bus.conf" <<'EOF'
@@ -53,17 +51,10 @@ printf "%s\n" wayland-quillary "$display" "$DBUS_SESSION_BUS_ADDRESS" "$auth" "$
 wait $shell
 EOF
     chmod 755 "$dir/gnome-shell-session"
-    private_run=()
-    if [ "$(id -u)" -eq 0 ] && [ -d /run/systemd/seats ]; then
-        private_run=(unshare -m --propagation private sh -c
-                     'mount -t tmpfs tmpfs /run/systemd && exec "$0" "$@"')
-    fi
-    return 0
 }
 
 start_compositor() {
     local name=$1 dir=$2 as_user=() command
-    private_run=()
     [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     runtime=$dir/$name-runtime
     mkdir -m 700 "$runtime"
@@ -91,7 +82,7 @@ start_compositor() {
                  --wayland-display wayland-quillary -- "$dir/$name-session")
     fi
     local session=(env -i PATH=/usr/bin:/bin HOME="$runtime" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
-    setsid "${private_run[@]}" "${as_user[@]}" "${session[@]}" dbus-run-session -- "${command[@]}" \
+    setsid "${as_user[@]}" "${session[@]}" dbus-run-session -- "${command[@]}" \
         > "$dir/$name.log" 2>&1 &
     compositor_pid=$!
     for _ in $(seq 200); do [ -s "$runtime/displays" ] && break; sleep 0.1; done
