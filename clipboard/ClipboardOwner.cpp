@@ -148,6 +148,10 @@ bool ClipboardOwner::waitForDesktop(const ClipboardText& copied)
 // again for a while if it has not read it yet, the windows hidden meanwhile. Never started.
 bool ClipboardOwner::waitForKlipper(const QString& text)
 {
+    if (!QDBusConnection::sessionBus().isConnected()) { // no session bus: no Klipper, no answer
+        m_wlCopy->finish();
+        return false;
+    }
     hideWindows();
     m_sinceEnd.start();
     askKlipper(text);
