@@ -67,7 +67,8 @@ copy_and_exit() {
             -M ctrl -M shift c -m shift -m ctrl -s 500 -M ctrl q -m ctrl
     fi
     wait_end
-    [ "$status" -eq 0 ] || fail "$mode: the program ended with status $status"
+    [ "$status" -eq 0 ] ||
+        fail "$mode: the program ended with status $status: $(tail -n 5 "$work/program.log")"
     local text=""
     for _ in $(seq 30); do text=$(paste); [ "$text" = "$copied" ] && break; sleep 0.1; done
     check "$mode: the copied definition after the program ended" "$text" "$copied"
