@@ -160,7 +160,7 @@ bool ClipboardOwner::waitForKlipper(const QString& text)
 
 void ClipboardOwner::askKlipper(const QString& text)
 {
-    constexpr int MostForKlipper = 500; // ms
+    constexpr int MostForKlipper = 1000; // ms: a loaded machine's Klipper reads a copy late
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.kde.klipper"), QStringLiteral("/klipper"),
         QStringLiteral("org.kde.klipper.klipper"), QStringLiteral("getClipboardContents"));

@@ -4,6 +4,7 @@
 # or a chord (ctrl+shift+c), or "type TEXT"; answers each with "done".
 # Usage: /usr/bin/python3 mutter_input.py (in the compositor's session)
 import sys
+import time
 
 from gi.repository import Gio, GLib
 
@@ -13,7 +14,14 @@ bus = Gio.bus_get_sync(Gio.BusType.SESSION)
 service = "org.gnome.Mutter.RemoteDesktop"
 desktop = Gio.DBusProxy.new_sync(bus, 0, None, service, "/org/gnome/Mutter/RemoteDesktop",
                                  service, None)
-path = desktop.call_sync("CreateSession", None, 0, -1, None).unpack()[0]
+for attempt in range(50):  # a shell just started may not take sessions yet
+    try:
+        path = desktop.call_sync("CreateSession", None, 0, -1, None).unpack()[0]
+        break
+    except GLib.Error:
+        if attempt == 49:
+            raise
+        time.sleep(0.1)
 session = Gio.DBusProxy.new_sync(bus, 0, None, service, path, service + ".Session", None)
 session.call_sync("Start", None, 0, -1, None)
 
