@@ -55,15 +55,8 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-int paintWithPointerOver(const TermStore& store, qsizetype entries)
+int paintWithPointerOver(Form1& form, qsizetype entries)
 {
-    NoMoves moves;
-    ClipboardOwner clipboard{QString()};
-    Form1 form(moves, store, clipboard);
-    form.listEveryTerm();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        return 1;
     QWidget* rows = Controls::List1(&form)->viewport();
     QCursor::setPos(rows->mapToGlobal(rows->rect().center()));
     for (int i = 0; i < 200 && !rows->underMouse(); ++i)
@@ -90,11 +83,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const qsizetype entries = argc > 1 ? QByteArray(argv[1]).toLongLong() : 10000;
     const TermStore store = DictionaryLoader::parse(BenchDictionary::generate(entries)).store;
-    if (paint)
-        return paintWithPointerOver(store, entries);
 
     // What the first filter pass and the first selection pay once, for the tables built on use.
-    {
+    if (!paint) {
         QElapsedTimer timer;
         timer.start();
         const PrefixTable prefixes(store);
@@ -114,6 +105,8 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     QCoreApplication::processEvents();
+    if (paint)
+        return paintWithPointerOver(form, entries);
 
     NullWindow bare;
     MainLookup bareLookup(store, bare);
