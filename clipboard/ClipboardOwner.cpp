@@ -35,6 +35,8 @@ ClipboardOwner::ClipboardOwner(QString keeper, QObject* parent)
                 Qt::QueuedConnection);
 }
 
+ClipboardOwner::~ClipboardOwner() = default; // a keeper given no text ends
+
 ClipboardOwner::Keeping ClipboardOwner::keeping()
 {
     if (m_keeping != Keeping::Undecided)
@@ -71,9 +73,21 @@ void ClipboardOwner::adopt()
     if (!qobject_cast<const ClipboardText*>(clipboard->mimeData()))
         copy(clipboard->text());
     const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
-    if (copied && copied != m_handed && keeping() == Keeping::WlCopy) {
-        m_handed = copied;
+    if (!copied || copied == m_handed)
+        return;
+    m_handed = copied;
+    if (keeping() == Keeping::WlCopy)
         m_wlCopy->keep(copied->copied());
+    else if (keeping() == Keeping::Keeper && !m_launch)
+        startKeeper();
+}
+
+void ClipboardOwner::startKeeper()
+{
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        const xcb_setup_t* setup = xcb_get_setup(x11->connection());
+        m_launch = std::make_unique<KeeperLaunch>(m_keeper, setup->resource_id_base,
+                                                  setup->resource_id_mask);
     }
 }
 
@@ -88,38 +102,38 @@ void ClipboardOwner::handOver(std::function<void()> then)
     const auto* copied = clipboard && clipboard->ownsClipboard()
                              ? qobject_cast<const ClipboardText*>(clipboard->mimeData())
                              : nullptr;
-    if (copied) {
-        const Keeping how = keeping();
-        if (how == Keeping::Keeper)
-            toKeeper(copied->copied());
-        if ((how == Keeping::WlCopy && waitForKlipper(copied->copied())) ||
-            (how == Keeping::Desktop && waitForDesktop(*copied))) {
-            m_then = std::move(then);
-            return;
-        }
+    // wl-copy owns the clipboard once it runs: what it serves is handed over, owned or not.
+    const std::optional<QString> served = m_wlCopy ? m_wlCopy->kept() : std::nullopt;
+    const Keeping how = copied ? keeping() : Keeping::Undecided;
+    if (how == Keeping::Keeper)
+        toKeeper(copied->copied());
+    if ((served && waitForKlipper(*served)) ||
+        (how == Keeping::Desktop && waitForDesktop(*copied))) {
+        m_then = std::move(then);
+        return;
     }
     then();
 }
 
-// The keeper takes the clipboard on a connection of its own. On X11 the windows go first, so that
-// nobody waits for the keeper's start; through XWayland only once it has the clipboard, as KWin
-// hands the X clipboard to Wayland clients only while an X window of the program is there.
+// The keeper, started at the first copy, takes the clipboard on a connection of its own. On X11 the
+// windows go first, so that nobody waits for the take-over; through XWayland only once it has the
+// clipboard, as KWin hands the X clipboard to Wayland clients only while an X window of the
+// program is there.
 void ClipboardOwner::toKeeper(const QString& text)
 {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11)
         return;
-    xcb_connection_t* connection = x11->connection();
     const bool xwayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     if (!xwayland) {
         hideWindows();
-        xcb_flush(connection);
+        xcb_flush(x11->connection());
     }
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    if (KeeperLaunch::handOver(m_keeper, text, setup->resource_id_base, setup->resource_id_mask) &&
-        xwayland) {
+    if (!m_launch)
+        startKeeper();
+    if (m_launch->handOver(text) && xwayland) {
         hideWindows();
-        xcb_flush(connection);
+        xcb_flush(x11->connection());
     }
 }
 

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class ClipboardText;
+class KeeperLaunch;
 class WlCopy;
 
 // The program's clipboard, for the program's whole life. Every copy goes through it: Copy
@@ -23,7 +25,8 @@ public:
     {
         Undecided,
         Nothing, // no display, or a Wayland compositor with data-control but no wl-copy
-        Keeper,  // X11 and XWayland: quillary-clip meets a manager, a desktop, or serves the text
+        Keeper,  // X11 and XWayland: quillary-clip, started at the first copy, is handed the last
+                 // at the end, and meets a manager, a desktop, or serves the text
         WlCopy, // Wayland with data-control: each copy goes to wl-copy as it is made; at the end it
                 // is ended where Klipper holds the copy, once Klipper has read it
         Desktop // Wayland without data-control (GNOME): the compositor fetches and keeps the text
@@ -31,6 +34,7 @@ public:
 
     // keeper: where quillary-clip lies, beside the program.
     explicit ClipboardOwner(QString keeper, QObject* parent = nullptr);
+    ~ClipboardOwner() override;
 
     void copy(const QString& text);
     // Hands the last copy over, then runs then: at once, or from the event loop once the desktop
@@ -40,6 +44,7 @@ public:
 
 private:
     void adopt();
+    void startKeeper();
     void toKeeper(const QString& text);
     bool waitForDesktop(const ClipboardText& copied);
     bool waitForKlipper(const QString& text);
@@ -49,7 +54,8 @@ private:
     QString m_keeper;
     Keeping m_keeping = Keeping::Undecided;
     WlCopy* m_wlCopy = nullptr;
-    QPointer<const ClipboardText> m_handed; // the last copy given to wl-copy
+    QPointer<const ClipboardText> m_handed; // the last copy seen
+    std::unique_ptr<KeeperLaunch> m_launch;
     bool m_handingOver = false;
     std::function<void()> m_then;
     QTimer m_wait;

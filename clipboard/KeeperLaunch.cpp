@@ -7,6 +7,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 extern char** environ;
 
@@ -55,31 +56,45 @@ bool taken(int fd)
 
 } // namespace
 
-bool KeeperLaunch::handOver(const QString& program, const QString& text, uint32_t base,
-                            uint32_t mask)
+KeeperLaunch::KeeperLaunch(const QString& program, uint32_t base, uint32_t mask)
 {
     int input[2], output[2];
     if (pipe2(input, O_CLOEXEC) != 0)
-        return false;
+        return;
     if (pipe2(output, O_CLOEXEC) != 0) {
         close(input[0]);
         close(input[1]);
-        return false;
+        return;
     }
     const QByteArray path = QFile::encodeName(program);
     const QByteArray baseArgument = QByteArray::number(base),
                      maskArgument = QByteArray::number(mask);
     char* argv[] = {const_cast<char*>("quillary-clip"), const_cast<char*>(baseArgument.constData()),
                     const_cast<char*>(maskArgument.constData()), nullptr};
-    const pid_t pid = spawn(path, argv, input[0], output[1]);
+    m_pid = spawn(path, argv, input[0], output[1]);
     close(input[0]);
     close(output[1]);
+    m_input = input[1];
+    m_output = output[0];
+}
+
+KeeperLaunch::~KeeperLaunch()
+{
+    if (m_input >= 0)
+        close(m_input);
+    if (m_output >= 0)
+        close(m_output);
+}
+
+bool KeeperLaunch::handOver(const QString& text)
+{
+    if (m_input < 0)
+        return false;
     std::signal(SIGPIPE, SIG_IGN);
-    const bool given = pid > 0 && writeAll(input[1], text.toUtf8());
-    close(input[1]);
-    const bool kept = given && taken(output[0]);
-    close(output[0]);
-    if (pid > 0 && !kept)
-        waitpid(pid, nullptr, WNOHANG);
+    const bool given = m_pid > 0 && writeAll(m_input, text.toUtf8());
+    close(std::exchange(m_input, -1));
+    const bool kept = given && taken(m_output);
+    if (m_pid > 0 && !kept)
+        waitpid(m_pid, nullptr, WNOHANG);
     return kept;
 }

@@ -41,6 +41,11 @@ void WlCopy::stop()
         m_running->terminate();
 }
 
+std::optional<QString> WlCopy::kept() const
+{
+    return m_next ? m_next : m_running ? std::optional(m_runningText) : std::nullopt;
+}
+
 void WlCopy::startNext()
 {
     if (!m_next)
@@ -48,7 +53,7 @@ void WlCopy::startNext()
     auto* process = new QProcess(this);
     process->setProgram(m_program);
     process->setArguments({QStringLiteral("--foreground"), QStringLiteral("--"), *m_next});
-    m_next.reset();
+    m_runningText = *std::exchange(m_next, std::nullopt);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());

@@ -25,6 +25,8 @@ public:
     void finish();
     // Ends the running wl-copy, for an end where the desktop keeps the text.
     void stop();
+    // The text a wl-copy serves or is about to: none once another program has copied.
+    std::optional<QString> kept() const;
 
 private:
     void startNext();
@@ -32,5 +34,6 @@ private:
 
     QString m_program;
     QProcess* m_running = nullptr;
+    QString m_runningText;
     std::optional<QString> m_next;
 };

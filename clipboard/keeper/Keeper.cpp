@@ -43,21 +43,24 @@ std::string latin1Of(const std::string& utf8)
 
 } // namespace
 
-Keeper::Keeper(std::string utf8) : m_utf8(std::move(utf8)) {}
-
 Keeper::~Keeper()
 {
     if (m_c)
         xcb_disconnect(m_c);
 }
 
-bool Keeper::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
+bool Keeper::connect()
 {
-    int screenNumber = 0;
-    m_c = xcb_connect(nullptr, &screenNumber);
+    m_c = xcb_connect(nullptr, &m_screen);
     if (xcb_connection_has_error(m_c))
         return false;
     internAtoms();
+    return true;
+}
+
+bool Keeper::takeOverFrom(std::string utf8, uint32_t ownBase, uint32_t ownMask)
+{
+    m_utf8 = std::move(utf8);
     // Only the program's own copy is kept: another program may have copied since.
     const xcb_window_t current = owner(m_atoms.clipboard);
     if (current == XCB_NONE || (current & ~ownMask) != ownBase)
@@ -68,7 +71,7 @@ bool Keeper::takeOverFrom(uint32_t ownBase, uint32_t ownMask)
     m_mostInOneRequest = size_t(setup->maximum_request_length) * 4 - 64;
     m_clientMask = setup->resource_id_mask;
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(setup);
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+    for (int i = 0; i < m_screen && screens.rem > 0; ++i)
         xcb_screen_next(&screens);
     m_root = screens.data->root;
     createWindow();
@@ -82,7 +85,7 @@ void Keeper::lookAround()
     watchOwner();
 }
 
-// Every atom in one round trip: the program waits for the take-over at its end.
+// Every atom in one round trip.
 void Keeper::internAtoms()
 {
     static constexpr const char* names[] = {"CLIPBOARD",

@@ -23,14 +23,17 @@ public:
         TimedOut
     };
 
-    explicit Keeper(std::string utf8);
+    Keeper() = default;
     ~Keeper();
     Keeper(const Keeper&) = delete;
     Keeper& operator=(const Keeper&) = delete;
 
-    // Takes the clipboard from its present owner, which must be a window of the X client whose
-    // resource ids are base | (id & mask), the program that copied; else does nothing.
-    bool takeOverFrom(uint32_t ownBase, uint32_t ownMask);
+    // Connects to the X server and learns the names it needs, before the text comes.
+    bool connect();
+    // Takes the clipboard, with the text (UTF-8), from its present owner, which must be a window
+    // of the X client whose resource ids are base | (id & mask), the program that copied; else
+    // does nothing.
+    bool takeOverFrom(std::string utf8, uint32_t ownBase, uint32_t ownMask);
 
     // Finds the clipboard manager, if any, and starts watching who owns the clipboard: once the
     // program has gone, which takeOverFrom lets it do as soon as it can.
@@ -88,6 +91,7 @@ private:
     std::string m_utf8, m_latin1;
     bool m_latin1Made = false;
     xcb_connection_t* m_c = nullptr;
+    int m_screen = 0;
     Atoms m_atoms{};
     xcb_window_t m_root = XCB_NONE, m_window = XCB_NONE;
     xcb_timestamp_t m_time = XCB_CURRENT_TIME;

@@ -1,9 +1,10 @@
 // quillary-clip: keeps the text Quillary copied on the X clipboard once Quillary has ended, where
-// nothing else would. Started by the program at its end, with the copied text (UTF-8) on standard
-// input and the program's X resource id base and mask as arguments; writes one byte to standard
-// output once the clipboard is its own, so that the program may go. Then it hands the text to a
-// clipboard manager that takes it, or leaves it to a desktop that keeps the clipboard itself, or
-// serves it until another program copies (or for 8 hours).
+// nothing else would. Started by the program at its first copy, with the program's X resource id
+// base and mask as arguments, it connects to the X server and waits; at the program's end the
+// copied text (UTF-8) comes on standard input, and it writes one byte to standard output once the
+// clipboard is its own, so that the program may go; given no text, it ends. Then it hands the text
+// to a clipboard manager that takes it, or leaves it to a desktop that keeps the clipboard itself,
+// or serves it until another program copies (or for 8 hours).
 // Usage: quillary-clip BASE MASK < text
 #include "clipboard/OneArgument.h"
 #include "clipboard/keeper/Keeper.h"
@@ -85,13 +86,15 @@ int main(int argc, char** argv)
     if (chdir("/") != 0)
         return 1;
     prctl(PR_SET_NAME, "quillary-clip", 0, 0, 0);
+    Keeper keeper;
+    if (!keeper.connect())
+        return 1;
     std::string text;
     const bool whole = readText(text);
     letGoOf(STDIN_FILENO);
-    if (!whole)
+    if (!whole || text.empty())
         return 1;
-    Keeper keeper(std::move(text));
-    if (!keeper.takeOverFrom(uint32_t(std::strtoul(argv[1], nullptr, 0)),
+    if (!keeper.takeOverFrom(std::move(text), uint32_t(std::strtoul(argv[1], nullptr, 0)),
                              uint32_t(std::strtoul(argv[2], nullptr, 0))))
         return 1;
     const char taken = 'k';
