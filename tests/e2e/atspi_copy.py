@@ -2,26 +2,32 @@
 # as a tool would where the compositor lets no test type. With --lookup-only it stops once the
 # entry shows in the active main window, for keys to copy it (a Wayland compositor may take a
 # copy only from the window that has the keyboard); status 3 if that window never gets the keyboard.
-# Usage: /usr/bin/python3 atspi_copy.py [--lookup-only] TERM (with Quillary on the session's bus)
+# --copy-only stops after the copy, and --exit-only only ends the program, for a test that waits
+# in between for a desktop to have read the copy.
+# Usage: /usr/bin/python3 atspi_copy.py [--lookup-only|--copy-only|--exit-only] TERM
+# (with Quillary on the session's bus)
 import sys
 
 import pyatspi
 from gi.repository import GLib
 from atspi_lib import controls, look_up, press, wait_for
 
-lookup_only = sys.argv[1] == "--lookup-only"
+mode = sys.argv[1] if len(sys.argv) > 2 else ""
 term = sys.argv[-1]
 found = controls()
-if not look_up(found, term):
+if mode != "--exit-only" and not look_up(found, term):
     sys.exit("GO did not show the entry")
-if lookup_only:
+if mode == "--lookup-only":
     window = [node for (role, _), node in found.items() if role == pyatspi.ROLE_FILLER][0]
     if not wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 10):
         print("the main window did not become active", file=sys.stderr)
         sys.exit(3)
     sys.exit(0)
 # Each press runs from the program's event loop in turn: the copy before the end.
-press(found, "Copy Definition")
+if mode != "--exit-only":
+    press(found, "Copy Definition")
+if mode == "--copy-only":
+    sys.exit(0)
 try:
     press(found, "Exit")
 except GLib.GError:  # the program may end before its answer reaches the bus

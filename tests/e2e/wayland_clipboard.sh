@@ -41,6 +41,12 @@ copy_and_exit() {
     if [ "$drive" = atspi ]; then
         "${client[@]}" /usr/bin/python3 "$scripts/atspi_copy.py" "$term" ||
             fail "$mode: the controls could not be used"
+    elif [ "$drive" = atspi-klipper ]; then # Exit once Klipper has read the copy
+        "${client[@]}" /usr/bin/python3 "$scripts/atspi_copy.py" --copy-only "$term" ||
+            fail "$mode: the controls could not be used"
+        klipper_holds "$copied" || fail "$mode: Klipper never read the copy"
+        "${client[@]}" /usr/bin/python3 "$scripts/atspi_copy.py" --exit-only "$term" ||
+            fail "$mode: the controls could not be used"
     elif [ "$drive" = mutter ]; then
         local looked=0
         "${client[@]}" /usr/bin/python3 "$scripts/atspi_copy.py" --lookup-only "$term" ||
@@ -163,17 +169,26 @@ copy_and_exit "kwin, XWayland" quillary-clip "Café.A place to sit." Café "" \
 if command -v klipper >/dev/null; then
     "${client[@]}" QT_QPA_PLATFORM=wayland klipper > "$work/klipper.log" 2>&1 &
     klipper=$!
-    # Ready once it has seen a copy.
-    "${client[@]}" wl-copy 'klipper ready'
-    for _ in $(seq 200); do
+    klipper_has() { # TEXT: whether Klipper's newest entry is TEXT
         "${client[@]}" dbus-send --session --print-reply --dest=org.kde.klipper /klipper \
-            org.kde.klipper.klipper.getClipboardContents 2>/dev/null | grep -q 'klipper ready' &&
-            break
-        sleep 0.1
+            org.kde.klipper.klipper.getClipboardContents 2>/dev/null | grep -qF -- "$1"
+    }
+    klipper_holds() { # TEXT: whether Klipper's newest entry becomes TEXT within 20 s
+        for _ in $(seq 200); do klipper_has "$1" && return 0; sleep 0.1; done
+        return 1
+    }
+    # Ready once it sees copies: one made before it watched the clipboard goes unseen.
+    for _ in $(seq 40); do
+        "${client[@]}" wl-copy 'klipper ready'
+        klipper_has 'klipper ready' && break
+        sleep 0.5
     done
+    klipper_has 'klipper ready' || fail "Klipper did not start: $(tail -n 3 "$work/klipper.log")"
     "${client[@]}" wl-copy --clear
+    drive=atspi-klipper
     copy_and_exit "kwin with klipper, native Wayland" "" "-oid.Like a café." -oid "" \
         QT_QPA_PLATFORM=wayland
+    drive=atspi
     kill "$klipper" && wait "$klipper" 2>/dev/null || true
 else
     echo "ok - kwin with klipper: skipped, no klipper program in this release"
