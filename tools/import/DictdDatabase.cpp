@@ -30,26 +30,38 @@ bool isMetaEntry(QByteArrayView key)
     return key.startsWith("00-database-") || key.startsWith("00database");
 }
 
+// Inflated here rather than through gzread, whose report of a stream cut short differs between
+// zlib releases: a stream (or any of several) that ends before its trailer is an error.
 std::optional<QByteArray> readGzip(const QString& path, QString& error)
 {
-    gzFile file = gzopen(QFile::encodeName(path).constData(), "rb");
-    if (!file) {
-        error = QStringLiteral("%1: cannot open").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    QByteArray out;
+    QByteArray in = file.readAll(), out;
+    z_stream stream{};
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) {
+        error = QStringLiteral("%1: cannot inflate").arg(path);
+        return std::nullopt;
+    }
+    stream.next_in = reinterpret_cast<Bytef*>(in.data());
+    stream.avail_in = uInt(in.size());
     char chunk[1 << 16];
-    int n = 0;
-    while ((n = gzread(file, chunk, sizeof chunk)) > 0)
-        out.append(chunk, n);
     int code = Z_OK;
-    const char* message = gzerror(file, &code);
-    const bool failed = n < 0 || (code != Z_OK && code != Z_STREAM_END);
-    if (failed)
+    while (code == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef*>(chunk);
+        stream.avail_out = sizeof chunk;
+        code = inflate(&stream, Z_NO_FLUSH);
+        out.append(chunk, qsizetype(sizeof chunk - stream.avail_out));
+        if (code == Z_STREAM_END && stream.avail_in > 0)
+            code = inflateReset(&stream); // the next member
+    }
+    if (code != Z_STREAM_END)
         error = QStringLiteral("%1: corrupt or truncated gzip data (%2)")
-                    .arg(path, QString::fromLocal8Bit(message));
-    gzclose(file);
-    return failed ? std::nullopt : std::optional<QByteArray>(out);
+                    .arg(path, QString::fromLatin1(stream.msg ? stream.msg : "unexpected end"));
+    inflateEnd(&stream);
+    return code == Z_STREAM_END ? std::optional<QByteArray>(out) : std::nullopt;
 }
 
 std::optional<QByteArray> readPlain(const QString& path, QString& error)
