@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The program with a real screen reader: Orca, speech off and its debug log on, in Xvfb on a
 # session bus of the test's own with the AT-SPI bus. Keys are typed as a user would, and what Orca
-# would have said is read from its log ("SPEECH OUTPUT:" lines). Usage: screen_reader.sh QUILLARY
+# would have said is read from its log ("SPEECH OUTPUT:" lines).
+# Usage: screen_reader.sh QUILLARY XHELPER
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${QUILLARY_OWN_BUS:-}" ]; then
     QUILLARY_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 program=$1
+xhelper=$2
 source "$(dirname "$0")/xvfb_lib.sh"
 command -v orca >/dev/null || fail "orca is not installed (scripts/install-deps installs it)"
 start_xvfb
@@ -93,9 +95,10 @@ xdotool type a
 says "back to the list after a pass" "List with 1 item." xdotool key shift+Tab
 xdotool key Down
 heard "the first Down after the pass" "alpha."
-key_then_focus() { xdotool key "$1" && focus "$2"; }
-says "F1 opens About" "About Quillary" key_then_focus F1 "$about_title"
-says "Escape goes back to the list" "Terms List with 1 item." key_then_focus Escape "$main_title"
+# F1 through XTest: with Debian 14's keymap, xdotool holds Alt for it.
+key_then_focus() { "$xhelper" key "$1" && focus "$2"; }
+says "F1 opens About" "About Quillary" key_then_focus 0xffbe "$about_title"
+says "Escape goes back to the list" "Terms List with 1 item." key_then_focus 0xff1b "$main_title"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""

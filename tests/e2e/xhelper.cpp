@@ -6,7 +6,10 @@
 //                           silent  neither fetches nor answers, and stays until ended
 //   xhelper close WINDOW  asks a window to close, as a window manager's close button does
 //   xhelper owner NAME    prints the owner of the selection NAME, 0 for none
+//   xhelper key KEYSYM    types the key whose first level is KEYSYM (a number), no modifier
+//                         held: xdotool may hold one for a key of several levels
 #include "harness/XcbClient.h"
+#include "harness/XcbInput.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -88,6 +91,18 @@ int printOwner(const char* name)
     return 0;
 }
 
+int typeKey(xcb_keysym_t keysym)
+{
+    const xcb_keycode_t key = XcbInput::keycodeOf(c, keysym);
+    if (key == 0)
+        return 1;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    XcbInput::fake(c, root, XCB_KEY_PRESS, key);
+    XcbInput::fake(c, root, XCB_KEY_RELEASE, key);
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); // sent before the end
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     c = xcb_connect(nullptr, nullptr);
@@ -99,7 +114,9 @@ int main(int argc, char** argv)
         return closeWindow(xcb_window_t(std::strtoul(argv[2], nullptr, 0)));
     if (argc == 3 && std::strcmp(argv[1], "owner") == 0)
         return printOwner(argv[2]);
-    std::fprintf(stderr,
-                 "usage: xhelper manager HOW | xhelper close WINDOW | xhelper owner NAME\n");
+    if (argc == 3 && std::strcmp(argv[1], "key") == 0)
+        return typeKey(xcb_keysym_t(std::strtoul(argv[2], nullptr, 0)));
+    std::fprintf(stderr, "usage: xhelper manager HOW | xhelper close WINDOW | xhelper owner NAME | "
+                         "xhelper key KEYSYM\n");
     return 2;
 }
