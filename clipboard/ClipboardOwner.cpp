@@ -46,9 +46,12 @@ ClipboardOwner::Keeping ClipboardOwner::keeping()
     if (platform == QLatin1String("xcb")) {
         m_keeping = Keeping::Keeper;
     } else if (platform.startsWith(QLatin1String("wayland"))) {
-        if (!DataControl::offered()) {
+        const unsigned control = DataControl::offered();
+        const QString wlCopy = control == DataControl::None ? QString() : WlCopy::find();
+        if (control == DataControl::None) {
             m_keeping = Keeping::Desktop;
-        } else if (const QString wlCopy = WlCopy::find(); !wlCopy.isEmpty()) {
+        } else if (!wlCopy.isEmpty() &&
+                   ((control & DataControl::Wlr) || WlCopy::knowsExtDataControl(wlCopy))) {
             m_keeping = Keeping::WlCopy;
             m_wlCopy = new WlCopy(wlCopy, this);
         }

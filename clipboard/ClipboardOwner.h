@@ -24,7 +24,7 @@ public:
     enum class Keeping
     {
         Undecided,
-        Nothing, // no display, or a Wayland compositor with data-control but no wl-copy
+        Nothing, // no display, or Wayland data-control without a wl-copy that knows it
         Keeper,  // X11 and XWayland: quillary-clip, started at the first copy, is handed the last
                  // at the end, and meets a manager, a desktop, or serves the text
         WlCopy, // Wayland with data-control: each copy goes to wl-copy as it is made; at the end it

@@ -6,6 +6,14 @@
 // (GNOME) keep a closed program's text themselves.
 namespace DataControl {
 
-bool offered();
+enum Protocol : unsigned
+{
+    None = 0,
+    Wlr = 1, // wlr-data-control, which every wl-copy knows
+    Ext = 2 // ext-data-control, which wl-copy knows from wl-clipboard 2.3 on (KWin 6.7 has only it)
+};
+
+// The protocols offered, as Protocol bits.
+unsigned offered();
 
 } // namespace DataControl

@@ -3,6 +3,7 @@
 #include "clipboard/OneArgument.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <linux/close_range.h>
 #include <unistd.h>
@@ -12,6 +13,18 @@ WlCopy::WlCopy(QString program, QObject* parent) : QObject(parent), m_program(st
 QString WlCopy::find()
 {
     return QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
+}
+
+bool WlCopy::knowsExtDataControl(const QString& program)
+{
+    QProcess version;
+    version.start(program, {QStringLiteral("--version")}); // "wl-clipboard 2.3.0", and more lines
+    version.waitForFinished(1000);
+    const QRegularExpressionMatch number =
+        QRegularExpression(QStringLiteral("^wl-clipboard (\\d+)\\.(\\d+)"))
+            .match(QString::fromUtf8(version.readAllStandardOutput()));
+    return number.hasMatch() &&
+           std::pair(number.captured(1).toInt(), number.captured(2).toInt()) >= std::pair(2, 3);
 }
 
 bool WlCopy::keep(const QString& text)

@@ -18,6 +18,8 @@ public:
     explicit WlCopy(QString program, QObject* parent = nullptr);
     // Where wl-copy lies, or an empty string.
     static QString find();
+    // Whether the wl-copy at program knows ext-data-control (wl-clipboard 2.3 and later).
+    static bool knowsExtDataControl(const QString& program);
 
     // Whether the text will be kept: not one that one argument cannot carry whole.
     bool keep(const QString& text);

@@ -1,7 +1,8 @@
 # Types into a headless mutter through its remote-desktop interface, as mutter lets no other test
 # type; the session also gives the seat the keyboard that wl-paste needs there. Prints "ready",
 # then reads a line at a time from standard input: "keys K [K ...]", each K a key (Tab, Return)
-# or a chord (ctrl+shift+c), or "type TEXT"; answers each with "done".
+# or a chord (ctrl+shift+c), "type TEXT", or "click" (the left button, where the pointer is: at
+# first the screen's middle); answers each with "done".
 # Usage: /usr/bin/python3 mutter_input.py (in the compositor's session)
 import sys
 import time
@@ -42,7 +43,11 @@ chord("shift")  # the seat has a keyboard from its first key on
 print("ready", flush=True)
 for line in sys.stdin:
     verb, _, rest = line.rstrip("\n").partition(" ")
-    if verb == "type":
+    if verb == "click":
+        for pressed in (True, False):
+            session.call_sync("NotifyPointerButton", GLib.Variant("(ib)", (0x110, pressed)), 0, -1,
+                              None)  # BTN_LEFT
+    elif verb == "type":
         for character in rest:
             chord(character)  # Latin-1 characters are their own keysyms
     else:
