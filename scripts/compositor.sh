@@ -103,12 +103,15 @@ start_compositor() {
 }
 
 # Ends the compositor with its session bus, XWayland and the session's programs: the process group
-# it was started in, and the session's program, and waits until they are gone.
+# it was started in, and the session's program, and waits until they are gone. What has not gone
+# 5 s after SIGTERM is killed: GNOME Shell 50 may spin in its own ending once its Xwayland has gone.
 stop_compositor() {
     local p
     for p in ${compositor_pid:+"-$compositor_pid"} $session_pid; do
         kill -- "$p" 2>/dev/null || continue
         for _ in $(seq 50); do kill -0 -- "$p" 2>/dev/null || break; sleep 0.1; done
+        kill -KILL -- "$p" 2>/dev/null || continue
+        for _ in $(seq 20); do kill -0 -- "$p" 2>/dev/null || break; sleep 0.1; done
     done
     compositor_pid=""
     session_pid=""
