@@ -218,7 +218,7 @@ fi
 remote_keys() {
     coproc INPUT { "${client[@]}" /usr/bin/python3 "$scripts/mutter_input.py"; }
     read -r -t 20 reply <&"${INPUT[0]}" && [ "$reply" = ready ] ||
-        fail "$1's remote desktop did not start"
+        fail "$1's remote desktop did not start: $(tail -n 5 "$work/$1.log")"
 }
 mutter_keys() {
     if [ "$1" = click ]; then echo click; else echo "keys $*"; fi >&"${INPUT[1]}"
