@@ -132,9 +132,7 @@ void ClipboardOwner::toKeeper(const QString& text)
         hideWindows();
         xcb_flush(x11->connection());
     }
-    if (!m_launch)
-        startKeeper();
-    if (m_launch->handOver(text) && xwayland) {
+    if (m_launch && m_launch->handOver(text) && xwayland) { // started as the copy was adopted
         hideWindows();
         xcb_flush(x11->connection());
     }
