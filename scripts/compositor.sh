@@ -57,6 +57,9 @@ start_compositor() {
     local name=$1 dir=$2 as_user=() command
     [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     runtime=$dir/$name-runtime
+    # Its X server runs as nobody, and would make the sockets' folder its own where no booted
+    # system's tmpfiles have made it root's and sticky (a fresh root): KWin then refuses it.
+    [ "$(id -u)" -eq 0 ] && install -d -o root -g root -m 1777 /tmp/.X11-unix
     mkdir -m 700 "$runtime"
     chmod 755 "$dir"
     [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$runtime"

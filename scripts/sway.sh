@@ -9,6 +9,9 @@ start_sway_server() {
     local dir=$1 as_user=()
     [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     runtime=$dir/runtime
+    # Its X server runs as nobody, and would make the sockets' folder its own where no booted
+    # system's tmpfiles have made it root's and sticky (a fresh root): KWin then refuses it.
+    [ "$(id -u)" -eq 0 ] && install -d -o root -g root -m 1777 /tmp/.X11-unix
     mkdir -m 700 "$runtime"
     chmod 755 "$dir"
     [ "$(id -u)" -eq 0 ] && chown 65534:65534 "$runtime"
@@ -69,7 +72,7 @@ start_sway_session() {
 }
 
 end_sway_session() {
-    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true # it may have ended with its display
     stop_sway_server
     rm -rf "$work"
 }
