@@ -49,6 +49,7 @@ display=$(echo "$x" | awk '{ print $2 }')
 auth=$(echo "$x" | sed -n 's/.* -auth \([^ ]*\).*/\1/p')
 printf "%s\n" wayland-quillary "$display" "$DBUS_SESSION_BUS_ADDRESS" "$auth" "$bus" > RUNTIME/displays
 wait $shell
+echo "gnome-shell ended: status $?"
 EOF
     chmod 755 "$dir/gnome-shell-session"
 }
@@ -109,7 +110,14 @@ start_compositor() {
 # it was started in, and the session's program, and waits until they are gone. What has not gone
 # 5 s after SIGTERM is killed: GNOME Shell 50 may spin in its own ending once its Xwayland has gone.
 stop_compositor() {
-    local p
+    local p x
+    # The compositor alone first: it ends its Xwayland and removes its X lock files. Ended with its
+    # group, mutter sees its Xwayland die under it and leaves them behind.
+    x=$([ -n "$compositor_pid" ] && pgrep -g "$compositor_pid" -x Xwayland | head -n 1 || true)
+    p=$([ -n "$x" ] && ps -o ppid= -p "$x" | tr -d ' ' || true)
+    if [ -n "$p" ] && kill "$p" 2>/dev/null; then
+        for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+    fi
     for p in ${compositor_pid:+"-$compositor_pid"} $session_pid; do
         kill -- "$p" 2>/dev/null || continue
         for _ in $(seq 50); do kill -0 -- "$p" 2>/dev/null || break; sleep 0.1; done
