@@ -7,8 +7,10 @@
 
 #include <QClipboard>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QWindow>
 #include <utility>
@@ -79,9 +81,10 @@ void ClipboardOwner::adopt()
     if (!copied || copied == m_handed)
         return;
     m_handed = copied;
-    if (keeping() == Keeping::WlCopy)
+    if (keeping() == Keeping::WlCopy) {
         m_wlCopy->keep(copied->copied());
-    else if (keeping() == Keeping::Keeper && !m_launch)
+        lookForKlipper();
+    } else if (keeping() == Keeping::Keeper && !m_launch)
         startKeeper();
 }
 
@@ -163,7 +166,7 @@ bool ClipboardOwner::waitForDesktop(const ClipboardText& copied)
 // again for a while if it has not read it yet, the windows hidden meanwhile. Never started.
 bool ClipboardOwner::waitForKlipper(const QString& text)
 {
-    if (!QDBusConnection::sessionBus().isConnected()) { // no session bus: no Klipper, no answer
+    if (!m_klipperRuns.value_or(true)) { // none at the first copy (or no session bus)
         m_wlCopy->finish();
         return false;
     }
@@ -171,6 +174,29 @@ bool ClipboardOwner::waitForKlipper(const QString& text)
     m_sinceEnd.start();
     askKlipper(text);
     return true;
+}
+
+// Whether Klipper runs, asked once, at the first copy: an Exit where none runs then neither
+// connects to the session bus nor waits for its answer (a few ms under KWin). Unknown until the
+// answer comes.
+void ClipboardOwner::lookForKlipper()
+{
+    if (std::exchange(m_lookedForKlipper, true))
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        m_klipperRuns = false;
+        return;
+    }
+    auto* answer =
+        new QDBusPendingCallWatcher(bus.interface()->asyncCall(QStringLiteral("NameHasOwner"),
+                                                               QStringLiteral("org.kde.klipper")),
+                                    this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, answer] {
+        answer->deleteLater();
+        const QDBusPendingReply<bool> reply = *answer;
+        m_klipperRuns = !reply.isValid() || reply.value(); // no answer: ask at the end
+    });
 }
 
 void ClipboardOwner::askKlipper(const QString& text)

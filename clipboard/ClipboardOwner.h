@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ClipboardText;
 class KeeperLaunch;
@@ -47,6 +48,7 @@ private:
     void startKeeper();
     void toKeeper(const QString& text);
     bool waitForDesktop(const ClipboardText& copied);
+    void lookForKlipper();
     bool waitForKlipper(const QString& text);
     void askKlipper(const QString& text);
     void ended();
@@ -57,6 +59,8 @@ private:
     QPointer<const ClipboardText> m_handed; // the last copy seen
     std::unique_ptr<KeeperLaunch> m_launch;
     bool m_handingOver = false;
+    bool m_lookedForKlipper = false;
+    std::optional<bool> m_klipperRuns;
     std::function<void()> m_then;
     QTimer m_wait;
     QElapsedTimer m_sinceEnd;
