@@ -56,6 +56,7 @@ ClipboardOwner::Keeping ClipboardOwner::keeping()
                    ((control & DataControl::Wlr) || WlCopy::knowsExtDataControl(wlCopy))) {
             m_keeping = Keeping::WlCopy;
             m_wlCopy = new WlCopy(wlCopy, this);
+            lookForKlipper();
         }
     }
     return m_keeping;
@@ -81,10 +82,9 @@ void ClipboardOwner::adopt()
     if (!copied || copied == m_handed)
         return;
     m_handed = copied;
-    if (keeping() == Keeping::WlCopy) {
+    if (keeping() == Keeping::WlCopy)
         m_wlCopy->keep(copied->copied());
-        lookForKlipper();
-    } else if (keeping() == Keeping::Keeper && !m_launch)
+    else if (keeping() == Keeping::Keeper && !m_launch)
         startKeeper();
 }
 
@@ -176,13 +176,11 @@ bool ClipboardOwner::waitForKlipper(const QString& text)
     return true;
 }
 
-// Whether Klipper runs, asked once, at the first copy: an Exit where none runs then neither
+// Whether Klipper runs, asked once, as wl-copy is chosen: an Exit where none runs then neither
 // connects to the session bus nor waits for its answer (a few ms under KWin). Unknown until the
 // answer comes.
 void ClipboardOwner::lookForKlipper()
 {
-    if (std::exchange(m_lookedForKlipper, true))
-        return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         m_klipperRuns = false;

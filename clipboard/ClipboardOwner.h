@@ -59,7 +59,6 @@ private:
     QPointer<const ClipboardText> m_handed; // the last copy seen
     std::unique_ptr<KeeperLaunch> m_launch;
     bool m_handingOver = false;
-    bool m_lookedForKlipper = false;
     std::optional<bool> m_klipperRuns;
     std::function<void()> m_then;
     QTimer m_wait;
