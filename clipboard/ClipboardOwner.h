@@ -37,7 +37,8 @@ public:
     explicit ClipboardOwner(QString keeper, QObject* parent = nullptr);
     ~ClipboardOwner() override;
 
-    void copy(const QString& text);
+    // Puts text on the clipboard as the program's copy, and returns that copy.
+    const ClipboardText* copy(const QString& text);
     // Hands the last copy over, then runs then: at once, or from the event loop once the desktop
     // has fetched the copy (the windows hidden meanwhile). Further calls do nothing.
     void handOver(std::function<void()> then);

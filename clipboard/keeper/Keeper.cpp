@@ -55,17 +55,6 @@ bool Keeper::connect()
     if (xcb_connection_has_error(m_c))
         return false;
     internAtoms();
-    return true;
-}
-
-bool Keeper::takeOverFrom(std::string utf8, uint32_t ownBase, uint32_t ownMask)
-{
-    m_utf8 = std::move(utf8);
-    // Only the program's own copy is kept: another program may have copied since.
-    const xcb_window_t current = owner(m_atoms.clipboard);
-    if (current == XCB_NONE || (current & ~ownMask) != ownBase)
-        return false;
-
     const xcb_setup_t* setup = xcb_get_setup(m_c);
     // What one request of the core protocol carries, less the property request's own header.
     m_mostInOneRequest = size_t(setup->maximum_request_length) * 4 - 64;
@@ -75,6 +64,22 @@ bool Keeper::takeOverFrom(std::string utf8, uint32_t ownBase, uint32_t ownMask)
         xcb_screen_next(&screens);
     m_root = screens.data->root;
     createWindow();
+    return true;
+}
+
+// Two round trips while the program waits to end: who owns the clipboard, asked together with the
+// server's time; then the clipboard taken and its owner asked again.
+bool Keeper::takeOverFrom(std::string utf8, uint32_t ownBase, uint32_t ownMask)
+{
+    m_utf8 = std::move(utf8);
+    const xcb_get_selection_owner_cookie_t asked = xcb_get_selection_owner(m_c, m_atoms.clipboard);
+    m_time = serverTime();
+    xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(m_c, asked, nullptr);
+    const xcb_window_t current = reply ? reply->owner : XCB_NONE;
+    std::free(reply);
+    // Only the program's own copy is kept: another program may have copied since.
+    if (current == XCB_NONE || (current & ~ownMask) != ownBase)
+        return false;
     return own();
 }
 
@@ -141,7 +146,7 @@ xcb_timestamp_t Keeper::serverTime() const
     return XCB_CURRENT_TIME;
 }
 
-// A window of our own to own the clipboard with, and a server timestamp for it.
+// A window of our own to own the clipboard with.
 void Keeper::createWindow()
 {
     m_window = xcb_generate_id(m_c);
@@ -149,7 +154,6 @@ void Keeper::createWindow()
     xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, m_root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                       &events);
-    m_time = serverTime();
 }
 
 bool Keeper::own()
@@ -222,6 +226,7 @@ bool Keeper::releaseToDesktop(Clock::time_point deadline)
     if (serveUntil(deadline) == Next::Lost)
         return true;
     createWindow(); // requests that came meanwhile found no owner
+    m_time = serverTime();
     own();
     return false;
 }
