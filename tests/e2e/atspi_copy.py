@@ -18,8 +18,12 @@ found = controls()
 if mode != "--exit-only" and not look_up(found, term):
     sys.exit("GO did not show the entry")
 if mode == "--lookup-only":
-    window = [node for (role, _), node in found.items() if role == pyatspi.ROLE_FILLER][0]
-    if not wait_for(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 10):
+    # The tree walked again each time: a window not yet named at the first walk is found later.
+    def active():
+        return any(role == pyatspi.ROLE_FILLER and node.getState().contains(pyatspi.STATE_ACTIVE)
+                   for (role, _), node in controls().items())
+
+    if not wait_for(active, 10):
         print("the main window did not become active", file=sys.stderr)
         sys.exit(3)
     sys.exit(0)
