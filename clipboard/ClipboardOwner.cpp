@@ -83,11 +83,15 @@ const ClipboardText* ClipboardOwner::copy(const QString& text)
 
 // Each copy of the program's, as it lands: a text box's made the program's own, and where wl-copy
 // keeps copies, handed to it. Once it returns, an owned clipboard holds m_handed. (On X11 each
-// look at the clipboard's data asks the server who owns it: one look here.)
+// look at the clipboard's data asks the server who owns it: one look here at most.)
 void ClipboardOwner::adopt()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (m_handingOver || !clipboard->ownsClipboard())
+        return;
+    // Qt's X11 clipboard deletes the copy it replaces: where a keeper runs, a copy still there is
+    // the clipboard's, and the server is not asked.
+    if (m_launch && m_handed)
         return;
     const auto* copied = qobject_cast<const ClipboardText*>(clipboard->mimeData());
     if (!copied)
@@ -115,10 +119,8 @@ void ClipboardOwner::handOver(std::function<void()> then)
     if (m_handingOver)
         return;
     QClipboard* clipboard = qGuiApp ? QGuiApplication::clipboard() : nullptr;
-    // A text box's copy that has only just landed. Qt's X11 clipboard deletes the copy it
-    // replaces: with a keeper, a copy still there is the clipboard's; the server is not asked.
-    if (clipboard && !(m_launch && m_handed))
-        adopt();
+    if (clipboard)
+        adopt(); // a text box's copy that has only just landed
     m_handingOver = true;
     const ClipboardText* copied =
         clipboard && clipboard->ownsClipboard() ? m_handed.data() : nullptr;
